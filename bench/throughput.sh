@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Times isbnconv on 1,000,000 ISBN-10 lines (all valid, every form and check
+# character), best of five runs. Usage: bench/throughput.sh [path/to/isbnconv]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+isbnconv=${1:-$here/../build/linux/bin/isbnconv}
+input=$(mktemp)
+trap 'rm -f "$input"' EXIT
+
+python3 - "$input" <<'PY'
+import sys
+with open(sys.argv[1], "w", newline="\n") as out:
+    for n in range(1_000_000):
+        body = f"{(n * 7919) % 1_000_000_000:09d}"
+        total = sum(int(d) * (10 - i) for i, d in enumerate(body))
+        check = "0123456789X"[(11 - total % 11) % 11]
+        isbn = body + check
+        if n % 2:
+            isbn = f"{isbn[0]}-{isbn[1:4]}-{isbn[4:9]}-{isbn[9]}"
+        out.write(isbn + "\n")
+PY
+
+echo "input: $(wc -l < "$input") lines, $(wc -c < "$input") bytes"
+best=""
+for run in 1 2 3 4 5; do
+    start=$(date +%s%N)
+    "$isbnconv" to13 < "$input" > /dev/null
+    elapsed=$(( ($(date +%s%N) - start) / 1000 ))
+    echo "run $run: $((elapsed / 1000)).$(printf '%03d' $((elapsed % 1000))) ms"
+    if [ -z "$best" ] || [ "$elapsed" -lt "$best" ]; then best=$elapsed; fi
+done
+echo "best: $((best / 1000)).$(printf '%03d' $((best % 1000))) ms wall for 1,000,000 lines"

@@ -1,0 +1,106 @@
+// isbnconv: the dialogs' two conversions for lists of ISBNs, one input per argument
+// or per line of standard input, one TAB-separated record per input on standard output.
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "batch_converter.h"
+#include "conversion.h"
+#include "line_splitter.h"
+#include "output_buffer.h"
+#include "standard_streams.h"
+
+namespace {
+
+enum ExitStatus { AllConverted = 0, SomeRefused = 1, UsageError = 2, InputOutputError = 3 };
+
+constexpr char kUsage[] =
+    "usage: isbnconv to13|to10 [--] [INPUT...]\n"
+    "       isbnconv --help | --version\n"
+    "\n"
+    "  to13  ISBN-10 to ISBN-13 (prefix 978)\n"
+    "  to10  ISBN-13 (prefix 978) to ISBN-10\n"
+    "\n"
+    "Without INPUT, reads one input per line from standard input.\n"
+    "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated.\n"
+    "Status: ok, no-input, wrong-digit-count, invalid-data, bad-check-digit, bad-prefix.\n"
+    "Exit status: 0 all converted, 1 some refused, 2 usage error, 3 read or write error.\n";
+
+// Lines longer than this are refused on their length and only echoed.
+using StdinSplitter = LineSplitter<256>;
+
+int Usage(std::FILE* stream, int status)
+{
+    std::fputs(kUsage, stream);
+    return status;
+}
+
+int PrintVersion()
+{
+    std::puts("isbnconv " QUENZEL_VERSION);
+    return AllConverted;
+}
+
+bool ConvertStandardInput(BatchConverter& converter)
+{
+    static StdinSplitter splitter;
+    static char chunk[64 * 1024];
+    for (;;) {
+        const std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
+        if (got > 0) splitter.Feed(std::string_view(chunk, got), converter);
+        if (got < sizeof chunk) break;
+    }
+    splitter.Finish(converter);
+    return std::ferror(stdin) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    UseBinaryStandardStreams();
+    int next = 1;
+    Conversion convert = nullptr;
+    for (; next < argc && convert == nullptr; ++next) {
+        const std::string_view arg = argv[next];
+        if (arg == "--help") return Usage(stdout, AllConverted);
+        if (arg == "--version") return PrintVersion();
+        if (arg == "to13") convert = ConvertOld2New;
+        else if (arg == "to10") convert = ConvertNew2Old;
+        else {
+            std::fprintf(stderr, "isbnconv: unknown direction or option '%s'\n", argv[next]);
+            return Usage(stderr, UsageError);
+        }
+    }
+    if (convert == nullptr) {
+        std::fputs("isbnconv: no direction given\n", stderr);
+        return Usage(stderr, UsageError);
+    }
+    // Options may follow the direction until "--"; any other argument is an input,
+    // one that starts with a single hyphen included.
+    for (; next < argc; ++next) {
+        const std::string_view arg = argv[next];
+        if (arg == "--") { ++next; break; }
+        if (arg.substr(0, 2) != "--") break;
+        if (arg == "--help") return Usage(stdout, AllConverted);
+        if (arg == "--version") return PrintVersion();
+        std::fprintf(stderr, "isbnconv: unknown option '%s'\n", argv[next]);
+        return Usage(stderr, UsageError);
+    }
+
+    static OutputBuffer out(stdout, StandardOutputIsTerminal());
+    BatchConverter converter(convert, out);
+
+    bool readOk = true;
+    if (next < argc) {
+        for (; next < argc; ++next) converter.Line(argv[next]);
+    } else {
+        readOk = ConvertStandardInput(converter);
+    }
+    const bool writeOk = out.Flush();
+    if (!readOk || !writeOk) {
+        std::fputs(readOk ? "isbnconv: write error\n" : "isbnconv: read error\n", stderr);
+        return InputOutputError;
+    }
+    return converter.AllConverted() ? AllConverted : SomeRefused;
+}

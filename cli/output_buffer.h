@@ -1,0 +1,38 @@
+// Buffered writing to a stdio stream, with an optional flush after each record so
+// that someone watching a terminal sees every line as soon as it is converted.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string_view>
+
+class OutputBuffer {
+public:
+    OutputBuffer(std::FILE* stream, bool flushEachRecord) : stream_(stream), flushEachRecord_(flushEachRecord) {}
+    OutputBuffer(const OutputBuffer&) = delete;
+    OutputBuffer& operator=(const OutputBuffer&) = delete;
+    ~OutputBuffer() { Flush(); }
+
+    void Write(std::string_view bytes);
+    void Write(char byte)
+    {
+        if (used_ == sizeof buffer_) Drain();
+        buffer_[used_++] = byte;
+    }
+    void EndRecord()
+    {
+        Write('\n');
+        if (flushEachRecord_) Flush();
+    }
+    // Returns false if any write so far has failed.
+    bool Flush();
+
+private:
+    void Drain();
+
+    std::FILE* stream_;
+    bool flushEachRecord_;
+    bool failed_ = false;
+    std::size_t used_ = 0;
+    char buffer_[64 * 1024];
+};

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds every preset and runs every test through CTest.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+
+jobs=$(nproc)
+for preset in linux mingw-x86 mingw-x64; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$jobs"
+done
+
+status=0
+for preset in linux mingw-x64; do
+    echo "== tests: $preset"
+    ctest --preset "$preset" -j "$jobs" || status=1
+done
+exit $status
