@@ -81,14 +81,14 @@ ConversionResult ConvertNew2Old(std::string_view input)
     // forms have none to keep and use "%.9s%d" on the candidate.
     Writer isbn(area.isbn);
     if (text.size() == kHyphenatedLength) {
-        isbn.Text(text.substr(kPrefixLength + 1, 12));
+        isbn.Text(Slice(text, kPrefixLength + 1, 12));
     } else {
-        isbn.Text(candidate.substr(0, 9));
+        isbn.Text(Slice(candidate, 0, 9));
     }
     appendCheck(isbn);
 
     Writer asin(area.asin);
-    asin.Text(candidate.substr(0, 9));
+    asin.Text(Slice(candidate, 0, 9));
     appendCheck(asin);
     return Converted(area);
 }

@@ -63,7 +63,7 @@ ConversionResult ConvertOld2New(std::string_view input)
 
     // Everything the user typed but the check character, hyphens included:
     // "978-%.9s%d" for the plain form, "978-%.12s%d" for the hyphenated one.
-    Writer(area.isbn).Text("978-").Text(text.substr(0, text.size() - 1)).Digit(check);
+    Writer(area.isbn).Text("978-").Text(Slice(text, 0, text.size() - 1)).Digit(check);
     Writer(area.asin).Text(digits);
     return Converted(area);
 }

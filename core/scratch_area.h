@@ -21,6 +21,15 @@ namespace scratch {
 
 inline constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// string_view::substr without its out-of-range exception, which would drag the
+// C++ exception machinery into the Windows program: the range is clamped instead.
+inline constexpr std::string_view Slice(std::string_view text, std::size_t from, std::size_t count)
+{
+    if (from > text.size()) from = text.size();
+    if (count > text.size() - from) count = text.size() - from;
+    return std::string_view(text.data() + from, count);
+}
+
 // Copies a text of at most size - 1 bytes, embedded NULs included.
 template <std::size_t N>
 void CopyBytes(char (&destination)[N], std::string_view text)
