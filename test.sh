@@ -11,7 +11,7 @@ for preset in linux mingw-x86 mingw-x64; do
 done
 
 status=0
-for preset in linux mingw-x64; do
+for preset in linux mingw-x86 mingw-x64; do
     echo "== tests: $preset"
     ctest --preset "$preset" -j "$jobs" || status=1
 done

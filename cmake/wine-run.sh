@@ -15,11 +15,12 @@ if [ "${1:-}" = --init ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
         "$wine" wineboot --init >/dev/null 2>&1 || true
-        /usr/lib/wine/wineserver -w || true
     fi
     # No window manager under a virtual display: let Wine place windows and give focus itself.
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    # Let this session end, so that the next program starts one with its own display.
+    /usr/lib/wine/wineserver -w || true
     exit 0
 fi
 exec "$wine" "$@"

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Checks a built Quenzel.exe without running it: its machine, GUI subsystem, that it
+# imports only system DLLs with InitCommonControls by ordinal 17, and its size.
+# Usage: inspect_exe.sh EXE OBJDUMP EXPECTED_FORMAT MAX_BYTES
+set -euo pipefail
+exe=$1 objdump=$2 format=$3 max_bytes=$4
+fail() { echo "inspect: $*" >&2; exit 1; }
+
+"$objdump" -f "$exe" | grep -q "file format $format" || fail "not $format"
+headers=$("$objdump" -p "$exe")
+grep -Eq '^Subsystem\s+0+2\s' <<<"$headers" || fail "not a GUI program"
+
+dlls=$(grep -oP 'DLL Name: \K\S+' <<<"$headers" | tr a-z A-Z | sort | tr '\n' ' ')
+echo "imports: $dlls"
+for dll in $dlls; do
+    case $dll in KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|MSVCRT.DLL) ;; *) fail "imports $dll" ;; esac
+done
+comctl32=$(sed -n '/DLL Name: COMCTL32/,/^$/p' <<<"$headers" | grep -E '^\s+[0-9a-f]+\s' || true)
+[ "$(wc -l <<<"$comctl32")" -eq 1 ] && grep -Eq '^\s+80+11\s+0*17\s' <<<"$comctl32" \
+    || fail "COMCTL32 is not imported by ordinal 17 alone: $comctl32"
+
+bytes=$(stat -c %s "$exe")
+echo "size: $bytes bytes (at most $max_bytes)"
+[ "$bytes" -le "$max_bytes" ] || fail "too large"
