@@ -5,13 +5,13 @@ cd "$(dirname "$0")"
 scripts/setup.sh
 
 jobs=$(nproc)
-for preset in linux mingw-x86 mingw-x64; do
+for preset in linux linux-asan linux-fuzz mingw-x86 mingw-x64; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset" -j "$jobs"
 done
 
 status=0
-for preset in linux mingw-x86 mingw-x64; do
+for preset in linux linux-asan linux-fuzz mingw-x86 mingw-x64; do
     echo "== tests: $preset"
     ctest --preset "$preset" -j "$jobs" || status=1
 done

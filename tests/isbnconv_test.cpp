@@ -164,9 +164,11 @@ TEST(IsbnconvStdin, VeryLongLineIsEchoedInBoundedMemory)
     EXPECT_EQ(result.out.find_first_not_of('7', head.size()), head.size() + kLength / 2);
     EXPECT_EQ(result.out[head.size() + kLength / 2], '\r');
     EXPECT_EQ(result.exitCode, 1);
+#ifndef QUENZEL_SANITIZED   // the sanitizers' own bookkeeping would dominate the figure
     if (result.peakMemoryKiB >= 0) {
         EXPECT_LT(result.peakMemoryKiB, 16 * 1024);
     }
+#endif
 }
 
 }  // namespace

@@ -1,0 +1,10 @@
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_properties.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    CheckOld2New(std::string_view(reinterpret_cast<const char*>(data), size));
+    return 0;
+}
