@@ -16,7 +16,8 @@ for dll in $dlls; do
     case $dll in KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|MSVCRT.DLL) ;; *) fail "imports $dll" ;; esac
 done
 comctl32=$(sed -n '/DLL Name: COMCTL32/,/^$/p' <<<"$headers" | grep -E '^\s+[0-9a-f]+\s' || true)
-[ "$(wc -l <<<"$comctl32")" -eq 1 ] && grep -Eq '^\s+80+11\s+0*17\s' <<<"$comctl32" \
+# The import entry is the ordinal flag (the top bit) with the ordinal, 0x11 = 17.
+[ "$(wc -l <<<"$comctl32")" -eq 1 ] && grep -Eq '^\s+80+11\s' <<<"$comctl32" \
     || fail "COMCTL32 is not imported by ordinal 17 alone: $comctl32"
 
 bytes=$(stat -c %s "$exe")
