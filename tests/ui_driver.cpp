@@ -94,7 +94,8 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     }
     if (!IsChild(top, GetFocus())) return;
     g_state->inStep = true;
-    steps[run.stepsDone++](top);
+    const auto& step = steps[run.stepsDone++];
+    if (!step(top)) --run.stepsDone;
     g_state->inStep = false;
 }
 
@@ -133,6 +134,15 @@ class ProgramInstance : public ::testing::Environment {
 }  // namespace
 
 DialogScript& DialogScript::Then(std::function<void(HWND)> step)
+{
+    steps.push_back([step = std::move(step)](HWND top) {
+        step(top);
+        return true;
+    });
+    return *this;
+}
+
+DialogScript& DialogScript::Until(std::function<bool(HWND)> step)
 {
     steps.push_back(std::move(step));
     return *this;
@@ -181,11 +191,18 @@ void PressKey(WORD virtualKey, WORD modifier)
 
 void TypeText(std::string_view ascii)
 {
+    std::wstring wide;
+    for (const char c : ascii) wide += static_cast<wchar_t>(static_cast<unsigned char>(c));
+    TypeText(wide);
+}
+
+void TypeText(std::wstring_view text)
+{
     std::vector<INPUT> inputs;
-    for (const char c : ascii) {
+    for (const wchar_t c : text) {
         INPUT input = {};
         input.type = INPUT_KEYBOARD;
-        input.ki.wScan = static_cast<unsigned char>(c);
+        input.ki.wScan = static_cast<WORD>(c);
         input.ki.dwFlags = KEYEVENTF_UNICODE;
         inputs.push_back(input);
         input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;

@@ -34,18 +34,22 @@ public:
     // A step runs against the topmost dialog of the program, once that dialog is
     // the foreground window with the focus on one of its controls.
     DialogScript& Then(std::function<void(HWND top)> step);
+    // A step that runs again on every tick until it returns true; the steps after it wait.
+    DialogScript& Until(std::function<bool(HWND top)> step);
     // Opens the dialog and runs the steps; ends the dialog itself if it is still open after them.
     const ScriptRun& Run(const char* templateName, DLGPROC proc);
     // The boxes seen since the last call.
     std::vector<BoxSeen> TakeBoxes();
 
-    std::vector<std::function<void(HWND)>> steps;
+    std::vector<std::function<bool(HWND)>> steps;
     ScriptRun run;
 };
 
 // Real keyboard input for the foreground window, with a modifier key held if given.
 void PressKey(WORD virtualKey, WORD modifier = 0);
 void TypeText(std::string_view ascii);
+// Any text, one UTF-16 unit per key; an ANSI control receives it in its code page.
+void TypeText(std::wstring_view text);
 
 std::string ItemText(HWND dialog, int id);
 std::string NarrowCaption(HWND window);
