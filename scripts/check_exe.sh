@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Checks a built Quenzel.exe without running it: its machine, GUI subsystem, that it
 # imports only system DLLs with InitCommonControls by ordinal 17, and its size.
-# Usage: inspect_exe.sh EXE OBJDUMP EXPECTED_FORMAT MAX_BYTES
+# Usage: check_exe.sh EXE OBJDUMP EXPECTED_FORMAT MAX_BYTES
 set -euo pipefail
 exe=$1 objdump=$2 format=$3 max_bytes=$4
-fail() { echo "inspect: $*" >&2; exit 1; }
+fail() { echo "check_exe: $*" >&2; exit 1; }
 
 "$objdump" -f "$exe" | grep -q "file format $format" || fail "not $format"
 headers=$("$objdump" -p "$exe")
