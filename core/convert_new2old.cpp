@@ -28,13 +28,12 @@ bool CharactersAllowed(std::string_view text)
     int hyphens = 0;
     for (std::size_t i = kPrefixLength; i < text.size(); ++i) {
         const char c = text[i];
-        if (!IsDigit(c) && c != '-') return false;
-        if (c != '-') continue;
-        switch (text.size()) {
-        case kPlainLength:        return false;
-        case kPrefixHyphenLength: if (i != kPrefixLength) return false; break;
-        default:                  if (++hyphens > kMostHyphens) return false; break;
-        }
+        if (IsDigit(c)) continue;
+        if (c != '-') return false;
+        const bool placeAllowed = text.size() == kHyphenatedLength   ? ++hyphens <= kMostHyphens
+                                  : text.size() == kPrefixHyphenLength ? i == kPrefixLength
+                                                                       : false;
+        if (!placeAllowed) return false;
     }
     return true;
 }

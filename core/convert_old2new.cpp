@@ -20,11 +20,10 @@ bool CharactersAllowed(std::string_view text)
     int hyphens = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool isLast = i + 1 == text.size();
-        if (!IsDigit(c) && c != '-' && c != 'X') return false;
+        if (IsDigit(c)) continue;
         if (c == '-') {
             if (!hyphenated || ++hyphens > kMostHyphens) return false;
-        } else if (c == 'X' && !isLast) {
+        } else if (c != 'X' || i + 1 != text.size()) {
             return false;
         }
     }
