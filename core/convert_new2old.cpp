@@ -72,7 +72,7 @@ ConversionResult ConvertNew2Old(std::string_view input)
     Writer(area.work).Text(std::string_view(area.digits + kPrefixLength, 10));
     const std::string_view candidate(area.work, 10);
     const int check = Isbn10CheckDigit(candidate);
-    const auto appendCheck = [check](auto& writer) {
+    const auto appendCheck = [check](Writer& writer) {
         if (check == 10) writer.Char('X'); else writer.Digit(check);
     };
 
