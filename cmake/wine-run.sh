@@ -19,7 +19,7 @@ if [ "${1:-}" = --init ]; then
     # No window manager under a virtual display: let Wine place windows and give focus itself.
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
-    # Let this session end, so that the next program starts one with its own display.
+    # Let the Wine server exit, so that the next program starts one with its own display.
     /usr/lib/wine/wineserver -w || true
     exit 0
 fi
