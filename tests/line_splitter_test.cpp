@@ -3,15 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "line_reference.h"
 #include "line_splitter.h"
 
 namespace {
-
-struct SplitLine {
-    std::string bytes;
-    bool isLong = false;
-    bool operator==(const SplitLine&) const = default;
-};
 
 // Records what the splitter reports, and checks that the long-line calls come
 // in a legal order with a head of exactly the capacity.
@@ -45,24 +40,6 @@ struct RecordingSink {
         inLong = false;
     }
 };
-
-// The rules written the plain way: split at LF, drop one CR before each LF, keep a
-// last line without LF, and call a line long when it exceeds the capacity.
-std::vector<SplitLine> Reference(const std::string& input, std::size_t capacity)
-{
-    std::vector<SplitLine> lines;
-    std::size_t start = 0;
-    while (start < input.size()) {
-        const std::size_t lf = input.find('\n', start);
-        std::string line = input.substr(start, lf == std::string::npos ? std::string::npos : lf - start);
-        if (lf != std::string::npos && !line.empty() && line.back() == '\r') line.pop_back();
-        const bool isLong = line.size() > capacity;
-        lines.push_back({line, isLong});
-        if (lf == std::string::npos) break;
-        start = lf + 1;
-    }
-    return lines;
-}
 
 constexpr std::size_t kCapacity = 4;
 
@@ -108,7 +85,7 @@ const std::string kInputs[] = {
 TEST(LineSplitter, MatchesTheRulesForEveryChunkSize)
 {
     for (const std::string& input : kInputs) {
-        const auto expected = Reference(input, kCapacity);
+        const auto expected = ReferenceLines(input, kCapacity);
         for (std::size_t chunk = 1; chunk <= input.size() + 1; ++chunk) {
             SCOPED_TRACE("input \"" + input + "\", chunk " + std::to_string(chunk));
             EXPECT_EQ(SplitInChunks(input, chunk), expected);

@@ -65,11 +65,7 @@ INT_PTR ConversionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         }
         return FALSE;
     case WM_SYSCOMMAND:
-        if (LOWORD(wParam) == SC_CLOSE) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
+        return EndOnSystemClose(dialog, wParam) ? TRUE : FALSE;
     case WM_CTLCOLORSTATIC:
         // Read-only edits paint through WM_CTLCOLORSTATIC; the brush we return fills
         // the field's background, the colours are set on the DC just before.

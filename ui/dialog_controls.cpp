@@ -36,6 +36,13 @@ void ReleaseDialogIcons(HWND dialog)
     ReleaseIcon(dialog, ICON_SMALL);
 }
 
+bool EndOnSystemClose(HWND dialog, WPARAM command)
+{
+    if (LOWORD(command) != SC_CLOSE) return false;
+    EndDialog(dialog, 0);
+    return true;
+}
+
 HWND CreateTooltipWindow(HWND dialog)
 {
     // The tooltip class adds its popup and tool-window styles itself.

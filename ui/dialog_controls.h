@@ -34,6 +34,10 @@ void SetDialogIcons(HWND dialog);
 // opening a dialog again and again does not pile up icons.
 void ReleaseDialogIcons(HWND dialog);
 
+// Ends the dialog on the system close command (close box, Alt+F4) and says whether
+// it did; every other system command is left to the platform.
+bool EndOnSystemClose(HWND dialog, WPARAM command);
+
 // A tooltip window owned by the dialog (it ends with it), or null.
 HWND CreateTooltipWindow(HWND dialog);
 

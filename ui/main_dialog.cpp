@@ -28,11 +28,7 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         }
         return FALSE;
     case WM_SYSCOMMAND:
-        if (LOWORD(wParam) == SC_CLOSE) {
-            EndDialog(dialog, 0);
-            return TRUE;
-        }
-        return FALSE;
+        return EndOnSystemClose(dialog, wParam) ? TRUE : FALSE;
     case WM_DESTROY:
         ReleaseDialogIcons(dialog);
         return FALSE;

@@ -8,15 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "line_reference.h"
 #include "line_splitter.h"
 
 namespace {
-
-struct Line {
-    std::string bytes;
-    bool isLong;
-    bool operator==(const Line&) const = default;
-};
 
 [[noreturn]] void Fail(const char* what)
 {
@@ -26,7 +21,7 @@ struct Line {
 
 template <std::size_t Capacity>
 struct Sink {
-    std::vector<Line> lines;
+    std::vector<SplitLine> lines;
     bool inLong = false;
 
     void Line(std::string_view line)
@@ -52,21 +47,6 @@ struct Sink {
     }
 };
 
-std::vector<Line> Reference(std::string_view input, std::size_t capacity)
-{
-    std::vector<Line> lines;
-    std::size_t start = 0;
-    while (start < input.size()) {
-        const std::size_t lf = input.find('\n', start);
-        std::string line(input.substr(start, lf == std::string_view::npos ? std::string_view::npos : lf - start));
-        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back({line, line.size() > capacity});
-        if (lf == std::string_view::npos) break;
-        start = lf + 1;
-    }
-    return lines;
-}
-
 // Feeds the input in reads whose sizes come from the seed, as a pipe might.
 template <std::size_t Capacity>
 void Check(std::string_view input, unsigned seed)
@@ -82,7 +62,7 @@ void Check(std::string_view input, unsigned seed)
     }
     splitter.Finish(sink);
     if (sink.inLong) Fail("long line left open");
-    if (sink.lines != Reference(input, Capacity)) Fail("lines differ from the input's lines");
+    if (sink.lines != ReferenceLines(input, Capacity)) Fail("lines differ from the input's lines");
 }
 
 }  // namespace
