@@ -4,6 +4,8 @@
 # Usage: check_exe.sh EXE OBJDUMP EXPECTED_FORMAT MAX_BYTES
 set -euo pipefail
 exe=$1 objdump=$2 format=$3 max_bytes=$4
+# objdump is parsed: its English output, whatever the user's locale.
+export LC_ALL=C
 fail() { echo "check_exe: $*" >&2; exit 1; }
 
 "$objdump" -f "$exe" | grep -q "file format $format" || fail "not $format"
