@@ -1,75 +1,38 @@
-// Drives the program's modal dialogs from inside their own message loops: scripted
-// steps run one per timer tick, keys are real input (SendInput), and every message
-// box is recorded and closed as it appears.
+// Drives the program's modal dialogs as a user would. The test body runs as a fiber
+// that a timer resumes inside whatever modal loop is running, whenever the program's
+// topmost dialog is in the foreground with the focus on one of its controls and no
+// box is up: each key is followed by such a wait, so it has been handled before the
+// body looks. Message boxes are recorded and closed as they appear.
 #pragma once
 
 #include <windows.h>
 
-#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// What a message box showed, and what its owner's fields held while it was up.
 struct BoxSeen {
     std::string caption, text;
-    bool errorIcon = false;
-    bool anyIcon = false;
-    std::string input, isbn, asin;
+    bool errorIcon, anyIcon;
+    std::string isbn;   // the owner's ISBN field while the box was up
 };
 
-struct ScriptRun {
-    INT_PTR returned = -1;
-    std::size_t stepsDone = 0;
-    std::vector<BoxSeen> boxes;         // those that no step took
-    std::vector<std::wstring> opened;   // captions of the program's dialogs, in order of opening
+struct Ui {
+    HWND top = nullptr;           // the program's topmost dialog
+    std::vector<BoxSeen> boxes;   // every box so far
+    bool closing = false;         // set before an action that ends the dialog
+
+    void Wait();
+    void Press(WORD key, WORD modifier = 0);
+    void Type(std::string_view text);
+    void Click(int id);           // focus a button as Tab would, then Space
+    std::string Text(int id) const;
 };
 
-// What DialogBoxParam returns when the script, not the dialog, ended it.
-inline constexpr INT_PTR kEndedByScript = 0x5C;
+// Runs a dialog of the program modally with the body driving it, and returns what
+// DialogBoxParamA returned: -1 when the body ended and the driver closed the dialog.
+INT_PTR RunDialog(const char* templateName, DLGPROC proc, const std::function<void(Ui&)>& body);
 
-class DialogScript {
-public:
-    // A step runs against the topmost dialog of the program, once that dialog is
-    // the foreground window with the focus on one of its controls.
-    DialogScript& Then(std::function<void(HWND top)> step);
-    // A step that runs again on every tick until it returns true; the steps after it wait.
-    DialogScript& Until(std::function<bool(HWND top)> step);
-    // Opens the dialog and runs the steps; ends the dialog itself if it is still open after them.
-    const ScriptRun& Run(const char* templateName, DLGPROC proc);
-    // The boxes seen since the last call.
-    std::vector<BoxSeen> TakeBoxes();
-
-    std::vector<std::function<bool(HWND)>> steps;
-    ScriptRun run;
-};
-
-// Real keyboard input for the foreground window, with a modifier key held if given.
-void PressKey(WORD virtualKey, WORD modifier = 0);
-void TypeText(std::string_view ascii);
-// Any text, one UTF-16 unit per key; an ANSI control receives it in its code page.
-void TypeText(std::wstring_view text);
-
-std::string ItemText(HWND dialog, int id);
-std::string NarrowCaption(HWND window);
-std::wstring Caption(HWND window);
-int FocusedId();
-// Moves the focus as the dialog manager does, default button included.
-void FocusItem(HWND dialog, int id);
-bool IsChecked(HWND dialog, int id);
-
-// The tooltip windows owned by a dialog, each with its tool count and what its first tool says.
-struct HintSeen {
-    HWND tooltip = nullptr;
-    LRESULT toolCount = 0;
-    HWND control = nullptr;
-    std::string text;
-};
-std::vector<HintSeen> OwnedHints(HWND dialog);
-
+std::string NarrowText(HWND window);
 std::string ClipboardText();
-void SetClipboardText(const std::string& text);
-
-// The built program, next to the test executable.
-std::string ProgramPath();

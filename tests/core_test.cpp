@@ -1,0 +1,129 @@
+// The core: every accepted form and every refusal of both directions, in the order
+// of the rules, the check characters, and every text the user can be shown.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "check_digits.h"
+#include "conversion.h"
+#include "messages.h"
+
+#ifndef _WIN32
+#include <iconv.h>
+#endif
+
+// Worked sums: weights, modulus, a remainder of 0, X only in upper case, and the
+// check position never read by the computing functions.
+static_assert(Isbn10CheckDigit("0306406152") == 2 && Isbn10CheckDigit("030640615X") == 2);
+static_assert(Isbn10CheckDigit("080442957X") == 10 && Isbn10CheckDigit("1000000060") == 0);
+static_assert(VerifyIsbn10("080442957X") && !VerifyIsbn10("080442957x") && !VerifyIsbn10("0306406153"));
+static_assert(Isbn13CheckDigit("9780306406157") == 7 && Isbn13CheckDigit("978030640615X") == 7);
+static_assert(Isbn13CheckDigit("9780000000040") == 0 && Isbn13CheckDigit("9780804429573") == 3);
+static_assert(VerifyIsbn13("9780804429573") && !VerifyIsbn13("9780804429574") && !VerifyIsbn13("9780804429572"));
+static_assert(ErrorBoxType == 0x10 && NoticeBoxType == 0);
+
+namespace {
+
+using enum ConversionOutcome;
+using Conversion = ConversionResult (*)(std::string_view);
+
+void ExpectConverted(Conversion convert, std::string_view input, const char* isbn, const char* asin)
+{
+    const ConversionResult result = convert(input);
+    EXPECT_EQ(result.outcome, Converted) << input;
+    EXPECT_EQ(std::string(result.isbnText) + " " + result.asinText, std::string(isbn) + " " + asin) << input;
+}
+
+// Each input breaks the rule of its outcome first.
+void ExpectRefused(Conversion convert, ConversionOutcome outcome, std::vector<std::string_view> inputs)
+{
+    for (const std::string_view input : inputs) {
+        const ConversionResult result = convert(input);
+        EXPECT_EQ(result.outcome, outcome) << input;
+        EXPECT_EQ(std::string(result.isbnText) + result.asinText, "") << input;
+    }
+}
+
+TEST(ConvertOld2New, AcceptsBothFormsAndRefusesByTheFirstRuleBroken)
+{
+    ExpectConverted(ConvertOld2New, "0306406152", "978-0306406157", "0306406152");
+    ExpectConverted(ConvertOld2New, "0-306-40615-2", "978-0-306-40615-7", "0306406152");
+    ExpectConverted(ConvertOld2New, "0306-406-15-2", "978-0306-406-15-7", "0306406152");
+    ExpectConverted(ConvertOld2New, "-0306-40615-2", "978--0306-40615-7", "0306406152");
+    ExpectConverted(ConvertOld2New, "0--30640615-2", "978-0--30640615-7", "0306406152");
+    ExpectConverted(ConvertOld2New, "080442957X", "978-0804429573", "080442957X");
+    ExpectConverted(ConvertOld2New, "0-8044-2957-X", "978-0-8044-2957-3", "080442957X");
+    ExpectConverted(ConvertOld2New, "1000000060", "978-1000000061", "1000000060");
+    ExpectConverted(ConvertOld2New, "0000000043", "978-0000000040", "0000000043");
+    ExpectRefused(ConvertOld2New, NoInput, {""});
+    ExpectRefused(ConvertOld2New, WrongDigitCount, {"030640615", "03064061522", "0-306-40615-", "0-306-40615-22"});
+    ExpectRefused(ConvertOld2New, InvalidData, {"080442957x", "X306406152", "0-306-4061X-2", "0-30-640-61-5",
+        "\x82\x4f\x82\x52\x82\x4f\x82\x55\x82\x53", std::string_view("03064\0" "6152", 10),
+        "9780306406157", "0-306-4061522", "0-306-406152-"});   // too few hyphens; one in the check's place
+    ExpectRefused(ConvertOld2New, BadCheckDigit, {"0306406153", "0-306-40615-3", "030640615X"});
+}
+
+TEST(ConvertNew2Old, AcceptsTheThreeFormsAndRefusesByTheFirstRuleBroken)
+{
+    ExpectConverted(ConvertNew2Old, "9780306406157", "0306406152", "0306406152");
+    ExpectConverted(ConvertNew2Old, "978-0306406157", "0306406152", "0306406152");
+    ExpectConverted(ConvertNew2Old, "978-0-306-40615-7", "0-306-40615-2", "0306406152");
+    ExpectConverted(ConvertNew2Old, "978-03-06-40-6157", "03-06-40-6152", "0306406152");
+    ExpectConverted(ConvertNew2Old, "978-0--30640615-7", "0--30640615-2", "0306406152");
+    ExpectConverted(ConvertNew2Old, "9780804429573", "080442957X", "080442957X");
+    ExpectConverted(ConvertNew2Old, "978-0-8044-2957-3", "0-8044-2957-X", "080442957X");
+    ExpectConverted(ConvertNew2Old, "9780000000040", "0000000043", "0000000043");
+    ExpectConverted(ConvertNew2Old, "978-1000000061", "1000000060", "1000000060");
+    ExpectRefused(ConvertNew2Old, NoInput, {""});
+    ExpectRefused(ConvertNew2Old, WrongDigitCount, {"978030640615", "978-030640615-7", "978-0-306-406157", "978-0-306-40615-77"});
+    ExpectRefused(ConvertNew2Old, BadPrefix, {"8780306406157", "9880306406157", "977-0-306-40615-7", "abc0306406157",
+        "9790306406156"});   // a 979 number has no ISBN-10
+    ExpectRefused(ConvertNew2Old, InvalidData, {"978 0306406157", "97803064061570", "97803-06-4061-5-7",
+        "9780-306406157", "978030640615-", "978-0-3-06-4061-5", "978-0-8044-2957-X",
+        "978-0-306-4061577", "978-0-306-406157-"});   // too few hyphens; one in the check's place
+    ExpectRefused(ConvertNew2Old, BadCheckDigit, {"9780306406158", "978-0-306-40615-8"});
+}
+
+#ifndef _WIN32
+// The platform's own encoder is the reference for every Shift-JIS byte.
+TEST(Texts, AreTheCodePage932BytesOfTheirJapanese)
+{
+    const std::pair<const char*, std::string> kTexts[] = {
+        {OutcomeMessage(NoInput), "WARNING:\nデータが入力されていません."},
+        {OutcomeMessage(WrongDigitCount), "WARNING:\n入力されたデータの桁数が誤っています."},
+        {OutcomeMessage(InvalidData), "WARNING:\n入力されたデータは誤っています."},
+        {OutcomeMessage(BadCheckDigit), "WARNING:\n末尾1桁が誤っています."},
+        {OutcomeMessage(BadPrefix), "WARNING:\n先頭3桁が誤っています."},
+        {PrefixNotice, "先頭の3桁は誤っている可能性があります."},
+        {UnexpectedErrorMessage, "ERROR:\n予期せぬエラーが発生しました."},
+        {ErrorCaption, "エラーメッセージ"},
+        {NoticeCaption, "メッセージ"},
+        {HintModeOld2New, "10桁のISBNを13桁に変換します。"},
+        {HintModeNew2Old, "13桁のISBNを10桁に変換します。"},
+        {HintStart, "選択した処理を起動します。"},
+        {HintQuit, "プログラムを終了します。"},
+        {HintInputIsbn10, "10桁のISBNを入力します。"},
+        {HintInputIsbn13, "13桁のISBNを入力します。"},
+        {HintShowIsbn13, "13桁のISBNを表示します。"},
+        {HintShowIsbn10, "10桁のISBNを表示します。"},
+        {HintCopyIsbn, "ISBNをクリップボードにコピーします。"},
+        {HintShowAsin, "ASINを表示します。"},
+        {HintCopyAsin, "ASINをクリップボードにコピーします。"},
+        {HintConvert, "入力されたISBNを変換します。"},
+        {HintClear, "データをクリアします。"},
+        {HintClose, "ダイアログを閉じます。"},
+    };
+    const iconv_t toCodePage932 = iconv_open("CP932", "UTF-8");
+    for (auto [bytes, text] : kTexts) {
+        char encoded[128] = {}, *in = text.data(), *out = encoded;
+        std::size_t inLeft = text.size(), outLeft = sizeof encoded;
+        iconv(toCodePage932, &in, &inLeft, &out, &outLeft);
+        EXPECT_EQ(bytes, std::string(encoded, out)) << text;
+    }
+    iconv_close(toCodePage932);
+}
+#endif
+
+}  // namespace
