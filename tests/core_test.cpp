@@ -1,5 +1,5 @@
-// The core: every accepted form and every refusal of both directions, in the order
-// of the rules, the check characters, and every text the user can be shown.
+// The core: every accepted form of both directions, every refusal in the order of
+// the rules, the check characters, and every text the user can be shown.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,63 +27,52 @@ static_assert(ErrorBoxType == 0x10 && NoticeBoxType == 0);
 namespace {
 
 using enum ConversionOutcome;
-using Conversion = ConversionResult (*)(std::string_view);
 
-void ExpectConverted(Conversion convert, std::string_view input, const char* isbn, const char* asin)
+// The outcome, ISBN and ASIN as one line, so that a failure shows all three.
+std::string Result(ConversionResult (*convert)(std::string_view), std::string_view input)
 {
     const ConversionResult result = convert(input);
-    EXPECT_EQ(result.outcome, Converted) << input;
-    EXPECT_EQ(std::string(result.isbnText) + " " + result.asinText, std::string(isbn) + " " + asin) << input;
+    return OutcomeMessage(result.outcome) + std::string(result.isbnText) + " " + result.asinText;
 }
 
-// Each input breaks the rule of its outcome first.
-void ExpectRefused(Conversion convert, ConversionOutcome outcome, std::vector<std::string_view> inputs)
+TEST(Conversions, GiveTheOtherFormWithTheUsersHyphensAndTheAsin)
 {
-    for (const std::string_view input : inputs) {
-        const ConversionResult result = convert(input);
-        EXPECT_EQ(result.outcome, outcome) << input;
-        EXPECT_EQ(std::string(result.isbnText) + result.asinText, "") << input;
+    // Each ISBN-10 converts to the ISBN-13 beside it, and back.
+    const char* const kMirrored[][3] = {
+        {"0306406152", "978-0306406157", "0306406152"}, {"0-306-40615-2", "978-0-306-40615-7", "0306406152"},
+        {"0306-406-15-2", "978-0306-406-15-7", "0306406152"}, {"-0306-40615-2", "978--0306-40615-7", "0306406152"},
+        {"0--30640615-2", "978-0--30640615-7", "0306406152"}, {"080442957X", "978-0804429573", "080442957X"},
+        {"0-8044-2957-X", "978-0-8044-2957-3", "080442957X"}, {"1000000060", "978-1000000061", "1000000060"},
+        {"0000000043", "978-0000000040", "0000000043"},
+    };
+    for (const auto& [isbn10, isbn13, asin] : kMirrored) {
+        EXPECT_EQ(Result(ConvertOld2New, isbn10), std::string(isbn13) + " " + asin);
+        EXPECT_EQ(Result(ConvertNew2Old, isbn13), std::string(isbn10) + " " + asin);
+    }
+    for (const auto& [plain13, isbn10] : {std::pair{"9780306406157", "0306406152"}, {"9780804429573", "080442957X"}}) {
+        EXPECT_EQ(Result(ConvertNew2Old, plain13), std::string(isbn10) + " " + isbn10);
     }
 }
 
-TEST(ConvertOld2New, AcceptsBothFormsAndRefusesByTheFirstRuleBroken)
+// Each input breaks the rule of its outcome before any other.
+TEST(Conversions, RefuseByTheFirstRuleBroken)
 {
-    ExpectConverted(ConvertOld2New, "0306406152", "978-0306406157", "0306406152");
-    ExpectConverted(ConvertOld2New, "0-306-40615-2", "978-0-306-40615-7", "0306406152");
-    ExpectConverted(ConvertOld2New, "0306-406-15-2", "978-0306-406-15-7", "0306406152");
-    ExpectConverted(ConvertOld2New, "-0306-40615-2", "978--0306-40615-7", "0306406152");
-    ExpectConverted(ConvertOld2New, "0--30640615-2", "978-0--30640615-7", "0306406152");
-    ExpectConverted(ConvertOld2New, "080442957X", "978-0804429573", "080442957X");
-    ExpectConverted(ConvertOld2New, "0-8044-2957-X", "978-0-8044-2957-3", "080442957X");
-    ExpectConverted(ConvertOld2New, "1000000060", "978-1000000061", "1000000060");
-    ExpectConverted(ConvertOld2New, "0000000043", "978-0000000040", "0000000043");
-    ExpectRefused(ConvertOld2New, NoInput, {""});
-    ExpectRefused(ConvertOld2New, WrongDigitCount, {"030640615", "03064061522", "0-306-40615-", "0-306-40615-22"});
-    ExpectRefused(ConvertOld2New, InvalidData, {"080442957x", "X306406152", "0-306-4061X-2", "0-30-640-61-5",
-        "\x82\x4f\x82\x52\x82\x4f\x82\x55\x82\x53", std::string_view("03064\0" "6152", 10),
-        "9780306406157", "0-306-4061522", "0-306-406152-"});   // too few hyphens; one in the check's place
-    ExpectRefused(ConvertOld2New, BadCheckDigit, {"0306406153", "0-306-40615-3", "030640615X"});
-}
-
-TEST(ConvertNew2Old, AcceptsTheThreeFormsAndRefusesByTheFirstRuleBroken)
-{
-    ExpectConverted(ConvertNew2Old, "9780306406157", "0306406152", "0306406152");
-    ExpectConverted(ConvertNew2Old, "978-0306406157", "0306406152", "0306406152");
-    ExpectConverted(ConvertNew2Old, "978-0-306-40615-7", "0-306-40615-2", "0306406152");
-    ExpectConverted(ConvertNew2Old, "978-03-06-40-6157", "03-06-40-6152", "0306406152");
-    ExpectConverted(ConvertNew2Old, "978-0--30640615-7", "0--30640615-2", "0306406152");
-    ExpectConverted(ConvertNew2Old, "9780804429573", "080442957X", "080442957X");
-    ExpectConverted(ConvertNew2Old, "978-0-8044-2957-3", "0-8044-2957-X", "080442957X");
-    ExpectConverted(ConvertNew2Old, "9780000000040", "0000000043", "0000000043");
-    ExpectConverted(ConvertNew2Old, "978-1000000061", "1000000060", "1000000060");
-    ExpectRefused(ConvertNew2Old, NoInput, {""});
-    ExpectRefused(ConvertNew2Old, WrongDigitCount, {"978030640615", "978-030640615-7", "978-0-306-406157", "978-0-306-40615-77"});
-    ExpectRefused(ConvertNew2Old, BadPrefix, {"8780306406157", "9880306406157", "977-0-306-40615-7", "abc0306406157",
-        "9790306406156"});   // a 979 number has no ISBN-10
-    ExpectRefused(ConvertNew2Old, InvalidData, {"978 0306406157", "97803064061570", "97803-06-4061-5-7",
-        "9780-306406157", "978030640615-", "978-0-3-06-4061-5", "978-0-8044-2957-X",
-        "978-0-306-4061577", "978-0-306-406157-"});   // too few hyphens; one in the check's place
-    ExpectRefused(ConvertNew2Old, BadCheckDigit, {"9780306406158", "978-0-306-40615-8"});
+    const struct { ConversionResult (*convert)(std::string_view); ConversionOutcome outcome; std::vector<std::string_view> inputs; } kRefusals[] = {
+        {ConvertOld2New, NoInput, {""}},
+        {ConvertOld2New, WrongDigitCount, {"030640615", "03064061522", "0-306-40615-", "0-306-40615-22"}},
+        {ConvertOld2New, InvalidData, {"080442957x", "X306406152", "0-306-4061X-2", "0-30-640-61-5", "\x82\x4f\x82\x52\x82\x4f\x82\x55\x82\x53"}},
+        {ConvertOld2New, InvalidData, {std::string_view("03064\0" "6152", 10), "9780306406157", "0-306-4061522", "0-306-406152-"}},
+        {ConvertOld2New, BadCheckDigit, {"0306406153", "0-306-40615-3", "030640615X"}},
+        {ConvertNew2Old, NoInput, {""}},
+        {ConvertNew2Old, WrongDigitCount, {"978030640615", "978-030640615-7", "978-0-306-406157", "978-0-306-40615-77"}},
+        {ConvertNew2Old, BadPrefix, {"8780306406157", "9880306406157", "977-0-306-40615-7", "abc0306406157", "9790306406156"}},
+        {ConvertNew2Old, InvalidData, {"978 0306406157", "97803064061570", "97803-06-4061-5-7", "9780-306406157", "978030640615-"}},
+        {ConvertNew2Old, InvalidData, {"978-0-3-06-4061-5", "978-0-8044-2957-X", "978-0-306-4061577", "978-0-306-406157-"}},
+        {ConvertNew2Old, BadCheckDigit, {"9780306406158", "978-0-306-40615-8"}},
+    };
+    for (const auto& [convert, outcome, inputs] : kRefusals) {
+        for (const std::string_view input : inputs) EXPECT_EQ(Result(convert, input), OutcomeMessage(outcome) + std::string(" ")) << input;
+    }
 }
 
 #ifndef _WIN32

@@ -26,12 +26,7 @@ std::string ReadFile(const char* path)
 int RunIsbnconv(const std::string& args, const std::string& input, const char* in = "run.in", const char* out = "run.out")
 {
     std::ofstream("run.in", std::ios::binary) << input;
-#ifdef _WIN32
-    const std::string command = "isbnconv.exe " + args;
-#else
-    const std::string command = "./isbnconv " + args;
-#endif
-    return WEXITSTATUS(std::system((command + " < " + in + " > " + out + " 2> run.err").c_str()));
+    return WEXITSTATUS(std::system((ISBNCONV " " + args + " < " + in + " > " + out + " 2> run.err").c_str()));
 }
 
 TEST(Isbnconv, RunsAsDocumented)
@@ -57,8 +52,6 @@ TEST(Isbnconv, RunsAsDocumented)
         EXPECT_EQ(RunIsbnconv(run.args, run.input), run.status) << run.args;
         EXPECT_EQ(ReadFile("run.out"), run.output) << run.args;
     }
-    EXPECT_EQ(RunIsbnconv("--help", ""), 0);
-    EXPECT_EQ(ReadFile("run.out").rfind("usage: isbnconv to13|to10", 0), 0u);
 #ifndef _WIN32
     EXPECT_EQ(RunIsbnconv("to13 0306406152", "", "run.in", "/dev/full"), 3) << "a failed write is an error";
     EXPECT_EQ(RunIsbnconv("to13", "", "/"), 3) << "a failed read is an error";

@@ -9,17 +9,12 @@
 
 namespace {
 
-constexpr int kBoxIcon = 0x440;   // the icon control of the system's message box
-
 struct Session {
     Ui ui;
     const std::function<void(Ui&)>* body;
-    void* driver;
-    void* fiber;
+    void *driver, *fiber;
     bool done = false;
-    int idleTicks = 0;
-    std::vector<HWND> dialogs;
-    HWND box = nullptr;
+    std::vector<HWND> dialogs = {}, boxes = {};
 } * g_session;
 
 void CALLBACK RunBody(void*)
@@ -29,20 +24,21 @@ void CALLBACK RunBody(void*)
     for (;;) g_session->ui.Wait();
 }
 
+// Tells the program's dialogs from message boxes, which are recorded and closed.
 LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam)
 {
     Session& s = *g_session;
     const auto window = reinterpret_cast<HWND>(wParam);
-    const bool seen = window == s.box || std::count(s.dialogs.begin(), s.dialogs.end(), window) > 0;
-    if (code != HCBT_ACTIVATE || seen) return CallNextHookEx(nullptr, code, wParam, lParam);
-    if (GetWindowLongPtrA(window, GWLP_HINSTANCE) == reinterpret_cast<LONG_PTR>(g_hInstance)) {
-        s.dialogs.push_back(window);
-    } else {   // a message box: recorded, then closed
-        s.box = window;
-        const auto icon = reinterpret_cast<HICON>(SendDlgItemMessageA(window, kBoxIcon, STM_GETICON, 0, 0));
-        s.ui.boxes.push_back({NarrowText(window), NarrowText(GetDlgItem(window, 0xFFFF)), icon == LoadIconA(nullptr, IDI_HAND),
-                              icon != nullptr, NarrowText(GetDlgItem(GetWindow(window, GW_OWNER), IDC_ISBN))});
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
+    const bool ours = GetWindowLongPtrA(window, GWLP_HINSTANCE) == reinterpret_cast<LONG_PTR>(g_hInstance);
+    std::vector<HWND>& seen = ours ? s.dialogs : s.boxes;
+    if (code == HCBT_ACTIVATE && std::count(seen.begin(), seen.end(), window) == 0) {
+        seen.push_back(window);
+        if (!ours) {
+            s.ui.boxes.push_back({NarrowText(GetDlgItem(window, 0xFFFF)), NarrowText(window),
+                                  NarrowText(GetDlgItem(GetWindow(window, GW_OWNER), IDC_ISBN)),
+                                  reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x440, STM_GETICON, 0, 0))});
+            PostMessageA(window, WM_COMMAND, IDOK, 0);
+        }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -52,15 +48,12 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     Session& s = *g_session;
     HWND top = nullptr;
     for (const HWND dialog : s.dialogs) top = IsWindowVisible(dialog) ? dialog : top;   // an ending dialog is hidden
-    if (++s.idleTicks == 500) ADD_FAILURE() << "the dialogs stopped answering";
-    if (IsWindow(s.box) || top == nullptr) return;
-    if (s.done || s.idleTicks >= 500) {
-        s.done = true;
+    if (top == nullptr || std::any_of(s.boxes.begin(), s.boxes.end(), IsWindow)) return;
+    if (s.done) {
         EndDialog(top, -1);
     } else if (GetForegroundWindow() != top) {
         SetForegroundWindow(top);   // without a window manager, Wine may leave it elsewhere when a box goes
     } else if (IsChild(top, GetFocus())) {
-        s.idleTicks = 0;
         s.ui.top = top;
         SwitchToFiber(s.fiber);
     }
@@ -75,7 +68,7 @@ void Send(std::vector<INPUT> keys, Ui& ui)
 INPUT Key(WORD key, DWORD flags, WORD unit = 0)
 {
     INPUT input = {INPUT_KEYBOARD};
-    input.ki = {key, unit, flags, 0, 0};
+    input.ki = {key, unit, flags};
     return input;
 }
 
@@ -108,25 +101,13 @@ void Ui::Press(WORD key, WORD modifier)
     Send({Key(modifier, 0), Key(key, 0), Key(key, KEYEVENTF_KEYUP), Key(modifier, KEYEVENTF_KEYUP)}, *this);
 }
 
-void Ui::Type(std::string_view text)
+void Ui::Type(const std::string& text)
 {
     std::vector<INPUT> keys;
     for (const char c : text) {
-        keys.push_back(Key(0, KEYEVENTF_UNICODE, static_cast<WORD>(c)));
-        keys.push_back(Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<WORD>(c)));
+        keys.insert(keys.end(), {Key(0, KEYEVENTF_UNICODE, static_cast<WORD>(c)), Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<WORD>(c))});
     }
     Send(keys, *this);
-}
-
-void Ui::Click(int id)
-{
-    SendMessageA(top, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(top, id)), TRUE);
-    Press(VK_SPACE);
-}
-
-std::string Ui::Text(int id) const
-{
-    return NarrowText(GetDlgItem(top, id));
 }
 
 std::string NarrowText(HWND window)
@@ -140,7 +121,7 @@ std::string ClipboardText()
     OpenClipboard(nullptr);
     const HANDLE data = GetClipboardData(CF_TEXT);
     const std::string text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : "";
-    if (data != nullptr) GlobalUnlock(data);
+    GlobalUnlock(data);
     CloseClipboard();
     return text;
 }

@@ -9,30 +9,27 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 #include <vector>
-
-struct BoxSeen {
-    std::string caption, text;
-    bool errorIcon, anyIcon;
-    std::string isbn;   // the owner's ISBN field while the box was up
-};
-
-struct Ui {
-    HWND top = nullptr;           // the program's topmost dialog
-    std::vector<BoxSeen> boxes;   // every box so far
-    bool closing = false;         // set before an action that ends the dialog
-
-    void Wait();
-    void Press(WORD key, WORD modifier = 0);
-    void Type(std::string_view text);
-    void Click(int id);           // focus a button as Tab would, then Space
-    std::string Text(int id) const;
-};
-
-// Runs a dialog of the program modally with the body driving it, and returns what
-// DialogBoxParamA returned: -1 when the body ended and the driver closed the dialog.
-INT_PTR RunDialog(const char* templateName, DLGPROC proc, const std::function<void(Ui&)>& body);
 
 std::string NarrowText(HWND window);
 std::string ClipboardText();
+
+struct Ui {
+    struct Box {
+        std::string text, caption, isbn;   // isbn: the owner's ISBN field while the box was up
+        HICON icon;
+    };
+    HWND top = nullptr;          // the program's topmost dialog
+    std::vector<Box> boxes;      // every box so far
+    bool closing = false;        // set before an action that ends the dialog
+
+    void Wait();
+    void Press(WORD key, WORD modifier = 0);
+    void Type(const std::string& text);
+    void Click(int id) { SendMessageA(top, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(top, id)), TRUE), Press(VK_SPACE); }
+    std::string Text(int id) const { return NarrowText(GetDlgItem(top, id)); }
+};
+
+// Runs a dialog of the program modally with the body driving it, and returns what
+// DialogBoxParamA returned: -1 when the driver ended it after the body.
+INT_PTR RunDialog(const char* templateName, DLGPROC proc, const std::function<void(Ui&)>& body);

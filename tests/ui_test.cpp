@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <string>
 
 #include "conversion_dialog.h"
@@ -17,8 +16,7 @@
 namespace {
 
 // The controls with a hint, in the order of the tooltip fields of DialogControls.
-constexpr int kHinted[] = {IDC_OLD2NEW, IDC_NEW2OLD, IDC_INPUT, IDC_ISBN, IDC_COPY_ISBN, IDC_ASIN, IDC_COPY_ASIN,
-                           IDOK, IDC_CLEAR, IDCANCEL};
+constexpr int kHinted[] = {IDC_OLD2NEW, IDC_NEW2OLD, IDC_INPUT, IDC_ISBN, IDC_COPY_ISBN, IDC_ASIN, IDC_COPY_ASIN, IDOK, IDC_CLEAR, IDCANCEL};
 
 struct Dialog {
     const char* name;
@@ -26,34 +24,42 @@ struct Dialog {
     const DialogControls* controls;
     std::wstring caption;
     const char* hints[std::size(kHinted)];
-    std::size_t inputLimit = 0;
     std::string input = "", isbn = "", asin = "";   // an input that converts, and its results
+    std::vector<std::pair<std::string, const char*>> attempts = {};   // typed, and the box it brings
 };
 const Dialog kMode = {"IDD_DIALOG", MainDialogProc, &g_mainControls, L"Dovrant",
                       {HintModeOld2New, HintModeNew2Old, 0, 0, 0, 0, 0, HintStart, 0, HintQuit}};
 const Dialog kOld2New = {"IDD_OLD2NEW", Old2NewDialogProc, &g_old2NewControls, L"10桁→13桁",
     {0, 0, HintInputIsbn10, HintShowIsbn13, HintCopyIsbn, HintShowAsin, HintCopyAsin, HintConvert, HintClear, HintClose},
-    13, "0-8044-2957-X", "978-0-8044-2957-3", "080442957X"};
+    "0-8044-2957-X", "978-0-8044-2957-3", "080442957X",
+    {{"0-8044-2957-X-1", PrefixNotice}, {"", NoInputMessage}, {"030640615", WrongDigitCountMessage},
+     {"080442957x", InvalidDataMessage}, {"0306406153", BadCheckDigitMessage}}};
 const Dialog kNew2Old = {"IDD_NEW2OLD", New2OldDialogProc, &g_new2OldControls, L"13桁→10桁",
     {0, 0, HintInputIsbn13, HintShowIsbn10, HintCopyIsbn, HintShowAsin, HintCopyAsin, HintConvert, HintClear, HintClose},
-    17, "978-0-8044-2957-3", "0-8044-2957-X", "080442957X"};
+    "978-0-8044-2957-3", "0-8044-2957-X", "080442957X",
+    {{"978-0-8044-2957-3-1", nullptr}, {"", NoInputMessage}, {"9790306406156", BadPrefixMessage}, {"978-0-306-40615-8", BadCheckDigitMessage}}};
 
-void ExpectBox(const BoxSeen& box, const char* text, const char* isbn)
+// The box, its caption and icon, and the result field while it was up: empty before any refusal.
+void ExpectBox(const Ui::Box& box, const char* text, const std::string& isbn)
 {
     const bool error = text != PrefixNotice;
-    EXPECT_EQ(box.text + "|" + box.caption + "|" + box.isbn, std::string(text) + "|" + (error ? ErrorCaption : NoticeCaption) + "|" + isbn);
-    EXPECT_TRUE(box.errorIcon == error && box.anyIcon == error) << text;
+    EXPECT_EQ(box.text + "|" + box.caption + "|" + box.isbn, text + ("|" + std::string(error ? ErrorCaption : NoticeCaption) + "|" + isbn));
+    EXPECT_EQ(box.icon, error ? LoadIconA(nullptr, IDI_HAND) : nullptr) << text;
+}
+
+int Focused()
+{
+    return GetDlgCtrlID(GetFocus());
 }
 
 TEST(ModeDialog, OpensTheCheckedDirectionAndConvertsThroughIt)
 {
     ASSERT_EQ(GetACP(), 932u) << "texts are compared as Shift-JIS bytes";
     RunDialog(kMode.name, kMode.proc, [](Ui& ui) {
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_OLD2NEW);
-        int newOpenings = 0;   // the choice stays for the next opening
-        for (const Dialog* dialog : {&kOld2New, &kNew2Old, &kNew2Old}) {
-            if (dialog == &kNew2Old && ++newOpenings == 1) ui.Press(VK_DOWN);   // the arrow checks as it moves
-            EXPECT_EQ(IsDlgButtonChecked(ui.top, IDC_OLD2NEW), dialog == &kOld2New ? BST_CHECKED : BST_UNCHECKED);
+        EXPECT_EQ(Focused(), IDC_OLD2NEW);
+        int opening = 0;
+        for (const Dialog* dialog : {&kOld2New, &kNew2Old, &kNew2Old}) {   // the choice stays for the next opening
+            if (opening++ == 1) ui.Press(VK_DOWN);   // the arrow checks as it moves
             ui.Press(VK_RETURN);
             ui.Type(dialog->input);
             ui.Press(VK_RETURN);
@@ -63,84 +69,71 @@ TEST(ModeDialog, OpensTheCheckedDirectionAndConvertsThroughIt)
         CheckRadioButton(ui.top, IDC_OLD2NEW, IDC_NEW2OLD, 0);   // neither: only a fault could do this
         ui.Press(VK_RETURN);
         ASSERT_EQ(ui.boxes.size(), 2u) << "the notice after 10 to 13 only, then the unexpected error";
-        ExpectBox(ui.boxes[0], PrefixNotice, kOld2New.isbn.c_str());
+        ExpectBox(ui.boxes[0], PrefixNotice, kOld2New.isbn);
         ExpectBox(ui.boxes[1], UnexpectedErrorMessage, "");
     });
 }
 
-// Each attempt starts with a success on screen, so a box shows whether the results were
-// gone before it appeared. A typed text is cut at the input limit; a text set from
-// outside is not, and stays too long whatever its length.
-void ConvertsOrRefuses(const Dialog& dialog, std::initializer_list<std::pair<std::string, const char*>> attempts)
-{
-    RunDialog(dialog.name, dialog.proc, [&](Ui& ui) {
-        for (const auto& [typed, box] : attempts) {
-            SetDlgItemTextA(ui.top, IDC_INPUT, dialog.input.c_str());
-            ui.Press(VK_RETURN);
-            SetDlgItemTextA(ui.top, IDC_INPUT, typed.size() > 30 ? typed.c_str() : "");
-            ui.Type(typed.size() > 30 ? "" : typed);
-            const std::size_t boxesBefore = ui.boxes.size();
-            ui.Press(VK_RETURN);
-            const bool converted = box == nullptr || box == PrefixNotice;
-            EXPECT_EQ(ui.Text(IDC_INPUT), typed.size() > 30 ? typed : typed.substr(0, dialog.inputLimit));
-            EXPECT_EQ(ui.Text(IDC_ISBN) + " " + ui.Text(IDC_ASIN), converted ? dialog.isbn + " " + dialog.asin : " ");
-            EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_INPUT);
-            ASSERT_EQ(ui.boxes.size(), boxesBefore + (box != nullptr)) << typed;
-            if (box != nullptr) ExpectBox(ui.boxes.back(), box, converted ? dialog.isbn.c_str() : "");
-        }
-    });
-}
-
-TEST(ConversionDialogs, ConvertOrRefuseWithTheFirstRuleBroken)
-{
-    const std::string overlong = kOld2New.input + std::string(30, ' ');
-    ConvertsOrRefuses(kOld2New, {{"0-8044-2957-X-12", PrefixNotice}, {"", NoInputMessage},
-        {"030640615", WrongDigitCountMessage}, {overlong, WrongDigitCountMessage}, {"080442957x", InvalidDataMessage},
-        {"0306406153", BadCheckDigitMessage}});
-    ConvertsOrRefuses(kNew2Old, {{"978-0-8044-2957-3-1", nullptr}, {"", NoInputMessage},
-        {kNew2Old.input + overlong, WrongDigitCountMessage}, {"9790306406156", BadPrefixMessage},
-        {"978-0-306-40615-8", BadCheckDigitMessage}});
-}
-
-TEST(ConversionDialogs, CopyClearColoursAndTabOrder)
+// Each attempt starts with a success on screen, so a box shows whether the results
+// were gone before it appeared; typing stops at the input limit.
+TEST(ConversionDialogs, ConvertCopyClearPaintAndTab)
 {
     for (const Dialog* dialog : {&kOld2New, &kNew2Old}) {
         RunDialog(dialog->name, dialog->proc, [&](Ui& ui) {
-            ui.Type(dialog->input);
+            for (const auto& [typed, box] : dialog->attempts) {
+                SetDlgItemTextA(ui.top, IDC_INPUT, dialog->input.c_str());
+                ui.Press(VK_RETURN);
+                SetDlgItemTextA(ui.top, IDC_INPUT, "");
+                ui.Type(typed);
+                const std::size_t boxesBefore = ui.boxes.size();
+                ui.Press(VK_RETURN);
+                const bool converted = box == nullptr || box == PrefixNotice;
+                EXPECT_EQ(ui.Text(IDC_INPUT), typed.substr(0, dialog->input.size()));   // the sample is as long as the limit
+                EXPECT_EQ(ui.Text(IDC_ISBN) + " " + ui.Text(IDC_ASIN), converted ? dialog->isbn + " " + dialog->asin : " ");
+                EXPECT_EQ(Focused(), IDC_INPUT);
+                ASSERT_EQ(ui.boxes.size(), boxesBefore + (box != nullptr)) << typed;
+                if (box != nullptr) ExpectBox(ui.boxes.back(), box, converted ? dialog->isbn : "");
+            }
+            // Text set from outside is not limited: whatever its length, it stays too long.
+            SetDlgItemTextA(ui.top, IDC_INPUT, (dialog->input + std::string(30, ' ')).c_str());
+            ui.Press(VK_RETURN);
+            ExpectBox(ui.boxes.back(), WrongDigitCountMessage, "");
+
+            SetDlgItemTextA(ui.top, IDC_INPUT, dialog->input.c_str());
             ui.Press(VK_RETURN);
             ui.Click(IDC_COPY_ISBN);
             EXPECT_EQ(ClipboardText(), dialog->isbn);
             ui.Click(IDC_COPY_ASIN);
             EXPECT_EQ(ClipboardText(), dialog->asin);
-            EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_COPY_ASIN);
+            EXPECT_EQ(Focused(), IDC_COPY_ASIN);
             ui.Click(IDC_CLEAR);
             EXPECT_EQ(ui.Text(IDC_INPUT) + ui.Text(IDC_ISBN) + ui.Text(IDC_ASIN) + ClipboardText(), dialog->asin);
-            EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_INPUT);
+            EXPECT_EQ(Focused(), IDC_INPUT);
 
-            // Black on white for the two result fields only; the platform's colours elsewhere.
+            // Black on white for the two result fields only; the platform's colours for the labels.
             const HDC dc = CreateCompatibleDC(nullptr);
             for (const int id : {IDC_ISBN, IDC_ASIN, -1}) {
                 SetTextColor(dc, RGB(1, 2, 3));
-                SetBkColor(dc, RGB(4, 5, 6));
-                const auto brush = reinterpret_cast<HBRUSH>(dialog->proc(ui.top, WM_CTLCOLORSTATIC,
-                    reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(GetDlgItem(ui.top, id))));
+                SetBkColor(dc, RGB(1, 2, 3));
+                SetBkMode(dc, TRANSPARENT);
                 LOGBRUSH fill = {};
-                GetObjectA(brush, sizeof fill, &fill);
-                const bool result = id != -1;
-                EXPECT_EQ(brush != nullptr && fill.lbColor == RGB(255, 255, 255), result) << id;
-                EXPECT_EQ(GetTextColor(dc) == RGB(0, 0, 0) && GetBkColor(dc) == RGB(255, 255, 255), result) << id;
+                GetObjectA(reinterpret_cast<HBRUSH>(dialog->proc(ui.top, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                           reinterpret_cast<LPARAM>(GetDlgItem(ui.top, id)))), sizeof fill, &fill);
+                const COLORREF seen[] = {GetTextColor(dc), GetBkColor(dc), fill.lbColor, static_cast<COLORREF>(GetBkMode(dc))};
+                const COLORREF result[] = {0, RGB(255, 255, 255), RGB(255, 255, 255), OPAQUE}, label[] = {RGB(1, 2, 3), RGB(1, 2, 3), 0, TRANSPARENT};
+                EXPECT_TRUE(std::equal(seen, seen + 4, id == -1 ? label : result)) << id;
             }
             DeleteDC(dc);
 
             // Typing into a result field changes nothing; Tab goes round, Shift+Tab back.
             for (const int id : {IDC_ISBN, IDC_COPY_ISBN, IDC_ASIN, IDC_COPY_ASIN, IDOK, IDC_CLEAR, IDCANCEL, IDC_INPUT}) {
                 ui.Press(VK_TAB);
-                EXPECT_EQ(GetDlgCtrlID(GetFocus()), id);
+                EXPECT_EQ(Focused(), id);
                 ui.Type("1");
             }
             EXPECT_EQ(ui.Text(IDC_ISBN) + ui.Text(IDC_ASIN) + ui.Text(IDC_INPUT), "1");
             ui.Press(VK_TAB, VK_SHIFT);
-            EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDCANCEL);
+            EXPECT_EQ(Focused(), IDCANCEL);
         });
     }
 }
@@ -149,21 +142,15 @@ TEST(ConversionDialogs, CopyClearColoursAndTabOrder)
 // the hint windows made for the opening. Caption, styles and hints are checked on the way.
 TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
 {
-    const std::function<void(Ui&)> kWaysOfClosing[] = {
-        [](Ui& ui) { ui.Press(VK_ESCAPE); },
-        [](Ui& ui) { ui.Press(VK_F4, VK_MENU); },
-        [](Ui& ui) { ui.Click(IDCANCEL); },
-        [](Ui& ui) { PostMessageA(ui.top, WM_SYSCOMMAND, SC_CLOSE, 0), ui.Wait(); },
-    };
     for (const Dialog* dialog : {&kMode, &kOld2New, &kNew2Old}) {
-        for (const auto& close : kWaysOfClosing) {
+        for (const WORD way : {WORD{VK_ESCAPE}, WORD{VK_F4}, WORD{IDCANCEL}, WORD{SC_CLOSE}}) {
             HWND tooltips[std::size(kHinted)] = {};
             HICON icons[2] = {};
             EXPECT_EQ(RunDialog(dialog->name, dialog->proc, [&](Ui& ui) {
                 wchar_t caption[32] = {};
                 EXPECT_EQ(std::wstring(caption, static_cast<std::size_t>(GetWindowTextW(ui.top, caption, 32))), dialog->caption);
-                EXPECT_EQ((GetWindowLongA(ui.top, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, dialog == &kMode);
-                EXPECT_EQ((GetWindowLongA(ui.top, GWL_STYLE) & WS_MINIMIZEBOX) != 0, dialog == &kMode);
+                EXPECT_EQ(GetWindowLongA(ui.top, GWL_EXSTYLE) & WS_EX_TOPMOST, dialog == &kMode ? WS_EX_TOPMOST : 0);
+                EXPECT_EQ(GetWindowLongA(ui.top, GWL_STYLE) & WS_MINIMIZEBOX, dialog == &kMode ? WS_MINIMIZEBOX : 0);
                 std::copy_n(&dialog->controls->hTipOld2New, std::size(kHinted), tooltips);
                 for (std::size_t i = 0; i < std::size(kHinted); ++i) {
                     char text[80] = {};
@@ -177,7 +164,8 @@ TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
                 }
                 for (const WPARAM size : {WPARAM{ICON_SMALL}, WPARAM{ICON_BIG}}) icons[size] = reinterpret_cast<HICON>(SendMessageA(ui.top, WM_GETICON, size, 0));
                 ui.closing = true;
-                close(ui);
+                if (way == SC_CLOSE) PostMessageA(ui.top, WM_SYSCOMMAND, SC_CLOSE, 0);
+                way == IDCANCEL ? ui.Click(IDCANCEL) : ui.Press(way == SC_CLOSE ? WORD{VK_SHIFT} : way, way == VK_F4 ? WORD{VK_MENU} : WORD{0});
             }), 0);
             EXPECT_EQ(GetObjectType(dialog->controls->hWhiteBrush), 0u) << "a brush outlived its dialog";
             ICONINFO info;
@@ -201,8 +189,6 @@ TEST(Program, EndsWithZeroWhenTheModeDialogCloses)
     GetExitCodeProcess(process.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
     TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 }  // namespace
