@@ -3,40 +3,31 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
+#include <map>
 
 #include "dialog_controls.h"
 #include "resource_ids.h"
 
+std::vector<BoxSeen> g_boxes;
+
 namespace {
 
-struct Session {
-    Ui ui;
-    const std::function<void(Ui&)>* body;
-    void *driver, *fiber;
-    bool done = false;
-    std::vector<HWND> dialogs = {}, boxes = {};
-} * g_session;
-
-void CALLBACK RunBody(void*)
-{
-    (*g_session->body)(g_session->ui);
-    g_session->done = true;
-    for (;;) g_session->ui.Wait();
-}
+std::deque<Script> g_scripts;
+std::map<HWND, bool> g_scriptDone;       // for each dialog whose script has started
+std::vector<HWND> g_dialogs, g_boxWindows;
 
 // Tells the program's dialogs from message boxes, which are recorded and closed.
 LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam)
 {
-    Session& s = *g_session;
     const auto window = reinterpret_cast<HWND>(wParam);
     const bool ours = GetWindowLongPtrA(window, GWLP_HINSTANCE) == reinterpret_cast<LONG_PTR>(g_hInstance);
-    std::vector<HWND>& seen = ours ? s.dialogs : s.boxes;
+    std::vector<HWND>& seen = ours ? g_dialogs : g_boxWindows;
     if (code == HCBT_ACTIVATE && std::count(seen.begin(), seen.end(), window) == 0) {
         seen.push_back(window);
         if (!ours) {
-            s.ui.boxes.push_back({NarrowText(GetDlgItem(window, 0xFFFF)), NarrowText(window),
-                                  NarrowText(GetDlgItem(GetWindow(window, GW_OWNER), IDC_ISBN)),
-                                  reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x440, STM_GETICON, 0, 0))});
+            g_boxes.push_back({Text(window, 0xFFFF), WindowText(window), Text(GetWindow(window, GW_OWNER), IDC_ISBN),
+                               reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x440, STM_GETICON, 0, 0))});
             PostMessageA(window, WM_COMMAND, IDOK, 0);
         }
     }
@@ -45,72 +36,58 @@ LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam)
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    Session& s = *g_session;
     HWND top = nullptr;
-    for (const HWND dialog : s.dialogs) top = IsWindowVisible(dialog) ? dialog : top;   // an ending dialog is hidden
-    if (top == nullptr || std::any_of(s.boxes.begin(), s.boxes.end(), IsWindow)) return;
-    if (s.done) {
+    for (const HWND dialog : g_dialogs) top = IsWindowVisible(dialog) ? dialog : top;   // an ending dialog is hidden
+    if (top == nullptr || std::any_of(g_boxWindows.begin(), g_boxWindows.end(), IsWindow)) return;
+    const auto script = g_scriptDone.find(top);
+    if (script == g_scriptDone.end() && !g_scripts.empty() && IsChild(top, GetFocus())) {
+        g_scriptDone[top] = false;
+        const Script next = std::move(g_scripts.front());
+        g_scripts.pop_front();
+        next(top);
+        g_scriptDone[top] = true;
+    } else if (script == g_scriptDone.end() ? g_scripts.empty() : script->second) {
         EndDialog(top, -1);
-    } else if (GetForegroundWindow() != top) {
-        SetForegroundWindow(top);   // without a window manager, Wine may leave it elsewhere when a box goes
-    } else if (IsChild(top, GetFocus())) {
-        s.ui.top = top;
-        SwitchToFiber(s.fiber);
     }
-}
-
-void Send(std::vector<INPUT> keys, Ui& ui)
-{
-    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
-    ui.Wait();
-}
-
-INPUT Key(WORD key, DWORD flags, WORD unit = 0)
-{
-    INPUT input = {INPUT_KEYBOARD};
-    input.ki = {key, unit, flags};
-    return input;
 }
 
 }  // namespace
 
-INT_PTR RunDialog(const char* templateName, DLGPROC proc, const std::function<void(Ui&)>& body)
+INT_PTR RunDialog(const char* templateName, DLGPROC proc, Script script)
 {
-    static void* const driver = ConvertThreadToFiber(nullptr);
     g_hInstance = GetModuleHandleA(nullptr);   // the test executable carries the program's resources
-    Session session{{}, &body, driver, CreateFiber(0, RunBody, nullptr)};
-    g_session = &session;
+    g_scripts = {std::move(script)};
+    g_scriptDone.clear(), g_dialogs.clear(), g_boxWindows.clear();
+    g_boxes.clear();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
-    const UINT_PTR timer = SetTimer(nullptr, 0, 15, Tick);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
     const INT_PTR result = DialogBoxParamA(g_hInstance, templateName, nullptr, proc, 0);
     KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
-    DeleteFiber(session.fiber);
-    EXPECT_TRUE(session.done || session.ui.closing) << templateName << " closed before the test was done";
+    EXPECT_TRUE(g_scripts.empty()) << "a script waited for a dialog that never opened";
     return result;
 }
 
-void Ui::Wait()
+void InNextDialog(Script script)
 {
-    SwitchToFiber(g_session->driver);
+    g_scripts.push_back(std::move(script));
 }
 
-void Ui::Press(WORD key, WORD modifier)
+void Key(HWND dialog, WPARAM key, UINT message, bool shift)
 {
-    if (modifier == 0) return Send({Key(key, 0), Key(key, KEYEVENTF_KEYUP)}, *this);
-    Send({Key(modifier, 0), Key(key, 0), Key(key, KEYEVENTF_KEYUP), Key(modifier, KEYEVENTF_KEYUP)}, *this);
+    BYTE keyboard[256] = {};
+    keyboard[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keyboard);
+    MSG msg = {GetFocus(), message, key, 0};
+    if (!IsDialogMessageA(dialog, &msg)) DispatchMessageA(&msg);
 }
 
-void Ui::Type(const std::string& text)
+void Type(HWND dialog, const std::string& text)
 {
-    std::vector<INPUT> keys;
-    for (const char c : text) {
-        keys.insert(keys.end(), {Key(0, KEYEVENTF_UNICODE, static_cast<WORD>(c)), Key(0, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP, static_cast<WORD>(c))});
-    }
-    Send(keys, *this);
+    for (const char c : text) Key(dialog, static_cast<unsigned char>(c), WM_CHAR);
 }
 
-std::string NarrowText(HWND window)
+std::string WindowText(HWND window)
 {
     char text[256] = {};
     return window != nullptr ? std::string(text, static_cast<std::size_t>(GetWindowTextA(window, text, sizeof text))) : "";
