@@ -40,6 +40,11 @@ shoot "Dovrant" "$out/main_dialog.png"
 xdotool key Return
 wait_window "10桁→13桁" >/dev/null
 xdotool type --delay 30 "0-306-40615-2"
+xdotool key Return
+# Every success is followed by the prefix notice; the result shows once it is closed.
+wait_window "メッセージ" >/dev/null
+xdotool key Return
+sleep 0.5
 shoot "10桁→13桁" "$out/old2new_dialog.png"
 xdotool key Escape
 sleep 0.5
