@@ -36,7 +36,7 @@ template <std::size_t Length>
 ConversionResult ConvertOfLength(std::string_view input)
 {
     ScratchArea area{};
-    CopyBytes(area.input, input.substr(0, Length));
+    CopyBytes(area.input, Slice(input, 0, Length));
     const std::string_view text(area.input, Length);
 
     if (!CharactersAllowed(text)) return Refused(ConversionOutcome::InvalidData);
