@@ -14,20 +14,20 @@ constexpr int kMostHyphens = 3;
 
 // Digits, the hyphen and the upper-case X are the only characters; X only as the
 // check character, hyphens only in the 13-character form and no more than three.
-// Every character is looked at, with no early way out, so that the loop has no
-// branch to mispredict.
 bool CharactersAllowed(std::string_view text)
 {
-    bool allowed = true;
+    const bool hyphenated = text.size() == kHyphenatedLength;
     int hyphens = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        const bool checkX = c == 'X' && i + 1 == text.size();
-        allowed &= IsDigit(c) || c == '-' || checkX;
-        hyphens += c == '-';
+        if (IsDigit(c)) continue;
+        if (c == '-') {
+            if (!hyphenated || ++hyphens > kMostHyphens) return false;
+        } else if (c != 'X' || i + 1 != text.size()) {
+            return false;
+        }
     }
-    const bool hyphensAllowed = text.size() == kHyphenatedLength ? hyphens <= kMostHyphens : hyphens == 0;
-    return allowed && hyphensAllowed;
+    return true;
 }
 
 // The rules from the characters on, for an input of an accepted length. The length
