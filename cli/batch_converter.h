@@ -3,6 +3,7 @@
 // through Line() as well.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 #include "conversion_result.h"
@@ -10,12 +11,33 @@
 
 using Conversion = ConversionResult (*)(std::string_view);
 
+// One direction of conversion, with the length of the ISBN it makes from an
+// accepted input of a given length, so that no record needs its texts measured.
+struct Direction {
+    Conversion convert;
+    std::size_t (*isbnLength)(std::size_t inputLength);
+};
+
+extern const Direction kTo13;   // ISBN-10 to ISBN-13
+extern const Direction kTo10;   // ISBN-13 (978) to ISBN-10
+
 // The status word of an outcome, as the first field of a record.
-std::string_view StatusName(ConversionOutcome outcome);
+constexpr std::string_view StatusName(ConversionOutcome outcome)
+{
+    switch (outcome) {
+    case ConversionOutcome::Converted:       return "ok";
+    case ConversionOutcome::NoInput:         return "no-input";
+    case ConversionOutcome::WrongDigitCount: return "wrong-digit-count";
+    case ConversionOutcome::InvalidData:     return "invalid-data";
+    case ConversionOutcome::BadCheckDigit:   return "bad-check-digit";
+    case ConversionOutcome::BadPrefix:       return "bad-prefix";
+    }
+    return "unknown";
+}
 
 class BatchConverter {
 public:
-    BatchConverter(Conversion convert, OutputBuffer& out) : convert_(convert), out_(out) {}
+    BatchConverter(const Direction& direction, OutputBuffer& out) : direction_(direction), out_(out) {}
 
     void Line(std::string_view input)
     {
@@ -34,7 +56,7 @@ public:
 private:
     void WriteFields(std::string_view input);
 
-    Conversion convert_;
+    const Direction& direction_;
     OutputBuffer& out_;
     bool allConverted_ = true;
 };

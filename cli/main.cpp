@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "batch_converter.h"
-#include "conversion.h"
 #include "line_splitter.h"
 #include "output_buffer.h"
 #include "standard_streams.h"
@@ -60,19 +59,19 @@ int main(int argc, char** argv)
 {
     UseBinaryStandardStreams();
     int next = 1;
-    Conversion convert = nullptr;
-    for (; next < argc && convert == nullptr; ++next) {
+    const Direction* direction = nullptr;
+    for (; next < argc && direction == nullptr; ++next) {
         const std::string_view arg = argv[next];
         if (arg == "--help") return Usage(stdout, AllConverted);
         if (arg == "--version") return PrintVersion();
-        if (arg == "to13") convert = ConvertOld2New;
-        else if (arg == "to10") convert = ConvertNew2Old;
+        if (arg == "to13") direction = &kTo13;
+        else if (arg == "to10") direction = &kTo10;
         else {
             std::fprintf(stderr, "isbnconv: unknown direction or option '%s'\n", argv[next]);
             return Usage(stderr, UsageError);
         }
     }
-    if (convert == nullptr) {
+    if (direction == nullptr) {
         std::fputs("isbnconv: no direction given\n", stderr);
         return Usage(stderr, UsageError);
     }
@@ -89,7 +88,7 @@ int main(int argc, char** argv)
     }
 
     static OutputBuffer out(stdout, StandardOutputIsTerminal());
-    BatchConverter converter(convert, out);
+    BatchConverter converter(*direction, out);
 
     bool readOk = true;
     if (next < argc) {

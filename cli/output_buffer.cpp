@@ -1,8 +1,6 @@
 #include "output_buffer.h"
 
-#include <cstring>
-
-void OutputBuffer::Write(std::string_view bytes)
+void OutputBuffer::WriteInPieces(std::string_view bytes)
 {
     while (!bytes.empty()) {
         if (used_ == sizeof buffer_) Drain();

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 
 class OutputBuffer {
@@ -13,12 +14,28 @@ public:
     OutputBuffer& operator=(const OutputBuffer&) = delete;
     ~OutputBuffer() { Flush(); }
 
-    void Write(std::string_view bytes);
+    void Write(std::string_view bytes)
+    {
+        if (bytes.size() <= sizeof buffer_ - used_) {
+            std::memcpy(buffer_ + used_, bytes.data(), bytes.size());
+            used_ += bytes.size();
+        } else {
+            WriteInPieces(bytes);
+        }
+    }
     void Write(char byte)
     {
         if (used_ == sizeof buffer_) Drain();
         buffer_[used_++] = byte;
     }
+    // A place for up to `count` bytes (at most the buffer's size) to be written
+    // directly; Advance then keeps what was written up to `end`.
+    char* Place(std::size_t count)
+    {
+        if (sizeof buffer_ - used_ < count) Drain();
+        return buffer_ + used_;
+    }
+    void Advance(const char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
     void EndRecord()
     {
         Write('\n');
@@ -28,6 +45,7 @@ public:
     bool Flush();
 
 private:
+    void WriteInPieces(std::string_view bytes);
     void Drain();
 
     std::FILE* stream_;

@@ -30,18 +30,14 @@ bool CharactersAllowed(std::string_view text)
     return true;
 }
 
-}  // namespace
-
-ConversionResult ConvertOld2New(std::string_view input)
+// The rules from the characters on, for an input of an accepted length. The length
+// is a constant here, so that every scan below runs a fixed number of steps.
+template <std::size_t Length>
+ConversionResult ConvertOfLength(std::string_view input)
 {
-    if (input.empty()) return Refused(ConversionOutcome::NoInput);
-    if (input.size() != kPlainLength && input.size() != kHyphenatedLength) {
-        return Refused(ConversionOutcome::WrongDigitCount);
-    }
-
     ScratchArea area{};
-    CopyBytes(area.input, input);
-    const std::string_view text(area.input, input.size());
+    CopyBytes(area.input, Slice(input, 0, Length));
+    const std::string_view text(area.input, Length);
 
     if (!CharactersAllowed(text)) return Refused(ConversionOutcome::InvalidData);
 
@@ -65,4 +61,16 @@ ConversionResult ConvertOld2New(std::string_view input)
     Writer(area.isbn).Text("978-").Text(Slice(text, 0, text.size() - 1)).Digit(check);
     Writer(area.asin).Text(digits);
     return Converted(area);
+}
+
+}  // namespace
+
+ConversionResult ConvertOld2New(std::string_view input)
+{
+    if (input.empty()) return Refused(ConversionOutcome::NoInput);
+    switch (input.size()) {
+    case kPlainLength:      return ConvertOfLength<kPlainLength>(input);
+    case kHyphenatedLength: return ConvertOfLength<kHyphenatedLength>(input);
+    }
+    return Refused(ConversionOutcome::WrongDigitCount);
 }

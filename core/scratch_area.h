@@ -38,15 +38,16 @@ void CopyBytes(char (&destination)[N], std::string_view text)
 }
 
 // Copies every character but the hyphens, in order, as far as the buffer holds
-// them, and returns how many there are; no terminator is written.
+// them, and returns how many there are; no terminator is written. A hyphen is
+// stored too and then overwritten by the next character, so that the loop never
+// branches on the character; the last byte of the buffer is never written.
 template <std::size_t N>
 std::size_t CopyWithoutHyphens(char (&destination)[N], std::string_view text)
 {
     std::size_t count = 0;
     for (const char c : text) {
-        if (c == '-') continue;
         if (count + 1 < N) destination[count] = c;
-        ++count;
+        count += c != '-';
     }
     return count;
 }
