@@ -33,8 +33,8 @@ TEST(Isbnconv, RunsAsDocumented)
 {
     const std::string pad(65524, '7');   // puts a CR at the last byte of the first 64 KiB read
     const struct { std::string args, input, output; int status; } kRuns[] = {
-        {"to13 0-306-40615-2 -0306-40615-2", "", "ok\t978-0-306-40615-7\t0306406152\t0-306-40615-2\n"
-                                                 "ok\t978--0306-40615-7\t0306406152\t-0306-40615-2\n", 0},
+        {"to13 -0306-40615-2 0-306-40615-2", "", "ok\t978--0306-40615-7\t0306406152\t-0306-40615-2\n"
+                                                 "ok\t978-0-306-40615-7\t0306406152\t0-306-40615-2\n", 0},
         {"to13 -- 0306406153 080442957x \"\" --help", "", "bad-check-digit\t\t\t0306406153\n"
          "invalid-data\t\t\t080442957x\nno-input\t\t\t\nwrong-digit-count\t\t\t--help\n", 1},
         {"to10", "9780306406157\r\n\n9790306406156\n977\r\r\n978-0-8044-2957-3", "ok\t0306406152\t0306406152\t9780306406157\n"
@@ -43,6 +43,7 @@ TEST(Isbnconv, RunsAsDocumented)
         {"to13", pad + "\n0306406152\r\n", "wrong-digit-count\t\t\t" + pad + "\nok\t978-0306406157\t0306406152\t0306406152\n", 1},
         {"to13", pad + "0123456789X\r\n0306406152\r", "wrong-digit-count\t\t\t" + pad + "0123456789X\n"
                                                     "wrong-digit-count\t\t\t0306406152\r\n", 1},
+        {"to10", pad + "0123456789X\rY\n", "wrong-digit-count\t\t\t" + pad + "0123456789X\rY\n", 1},
         {"--version", "", "isbnconv " QUENZEL_VERSION "\n", 0},
         {"", "0306406152\n", "", 2},
         {"to11 0306406152", "", "", 2},
