@@ -63,11 +63,11 @@ void ConvertCopyClearPaintAndTab(const Dialog& dialog, HWND window)
         SetDlgItemTextA(window, IDC_INPUT, "");
         Type(window, typed);
         const std::size_t boxesBefore = g_boxes.size();
-        Key(window, VK_RETURN);
+        SendDlgItemMessageA(window, IDOK, BM_CLICK, 0, 0);
         const bool converted = box == nullptr || box == PrefixNotice;
         EXPECT_EQ(Text(window, IDC_INPUT) + " " + Text(window, IDC_ISBN) + " " + Text(window, IDC_ASIN),
                   typed.substr(0, dialog.input.size()) + (converted ? " " + dialog.isbn + " " + dialog.asin : "  "));
-        EXPECT_EQ(Focused(), IDC_INPUT);
+        EXPECT_EQ(Focused(), converted ? IDC_INPUT : IDOK) << "a success hands the focus to the input";
         ASSERT_EQ(g_boxes.size(), boxesBefore + (box != nullptr)) << typed;
         if (box != nullptr) ExpectBox(g_boxes.back(), box, converted ? dialog.isbn : "");
     }
@@ -142,12 +142,14 @@ TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
         for (const int way : {VK_ESCAPE, IDCANCEL, SC_CLOSE}) {
             HWND tooltips[std::size(kHinted)] = {};
             HICON icons[2] = {};
+            HBRUSH brush = nullptr;
             EXPECT_EQ(RunDialog(dialog->name, dialog->proc, [&](HWND window) {
                 wchar_t caption[32] = {};
                 EXPECT_EQ(std::wstring(caption, static_cast<std::size_t>(GetWindowTextW(window, caption, 32))), dialog->caption);
                 EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, dialog == &kMode ? WS_EX_TOPMOST : 0);
                 EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZEBOX, dialog == &kMode ? WS_MINIMIZEBOX : 0);
                 std::copy_n(&dialog->controls->hTipOld2New, std::size(kHinted), tooltips);
+                brush = dialog->controls->hWhiteBrush;
                 for (std::size_t i = 0; i < std::size(kHinted); ++i) {
                     char text[80] = {};
                     TTTOOLINFOA tool = {TTTOOLINFOA_V2_SIZE, TTF_IDISHWND, window, reinterpret_cast<UINT_PTR>(GetDlgItem(window, kHinted[i]))};
@@ -156,11 +158,13 @@ TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
                     EXPECT_EQ(text, std::string(dialog->hints[i] ? dialog->hints[i] : "")) << kHinted[i];
                 }
                 for (const WPARAM size : {WPARAM{ICON_SMALL}, WPARAM{ICON_BIG}}) icons[size] = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, size, 0));
+                SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+                EXPECT_TRUE(IsWindowVisible(window)) << "a system command other than close ends nothing";
                 if (way == VK_ESCAPE) Key(window, VK_ESCAPE);
                 if (way == IDCANCEL) SendDlgItemMessageA(window, IDCANCEL, BM_CLICK, 0, 0);
                 if (way == SC_CLOSE) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);   // the close box, Alt+F4
             }), 0);
-            EXPECT_EQ(GetObjectType(dialog->controls->hWhiteBrush), 0u) << "a brush outlived its dialog";
+            EXPECT_EQ(GetObjectType(brush), 0u) << "a brush outlived its dialog";
             ICONINFO info;
             for (const HICON icon : icons) EXPECT_TRUE(icon != nullptr && !GetIconInfo(icon, &info)) << "an icon outlived its dialog";
             for (const HWND tooltip : tooltips) EXPECT_FALSE(IsWindow(tooltip)) << "a hint outlived its dialog";
