@@ -14,14 +14,11 @@
 #include <iconv.h>
 #endif
 
-// Worked sums: weights, modulus, a remainder of 0, X only in upper case, and the
-// check position never read by the computing functions.
-static_assert(Isbn10CheckDigit("0306406152") == 2 && Isbn10CheckDigit("030640615X") == 2);
-static_assert(Isbn10CheckDigit("080442957X") == 10 && Isbn10CheckDigit("1000000060") == 0);
-static_assert(VerifyIsbn10("080442957X") && !VerifyIsbn10("080442957x") && !VerifyIsbn10("0306406153"));
-static_assert(Isbn13CheckDigit("9780306406157") == 7 && Isbn13CheckDigit("978030640615X") == 7);
-static_assert(Isbn13CheckDigit("9780000000040") == 0 && Isbn13CheckDigit("9780804429573") == 3);
-static_assert(VerifyIsbn13("9780804429573") && !VerifyIsbn13("9780804429574") && !VerifyIsbn13("9780804429572"));
+// What the conversion tables below cannot show: the check position is never read,
+// only the upper-case X counts 10, and a remainder of 0 gives 0.
+static_assert(Isbn10CheckDigit("030640615X") == 2 && Isbn13CheckDigit("978030640615X") == 7);
+static_assert(VerifyIsbn10("080442957X") && !VerifyIsbn10("080442957x") && !VerifyIsbn13("9780804429574"));
+static_assert(Isbn10CheckDigit("1000000060") == 0 && Isbn13CheckDigit("9780000000040") == 0);
 static_assert(ErrorBoxType == 0x10 && NoticeBoxType == 0);
 
 namespace {

@@ -10,11 +10,18 @@
 #ifdef _WIN32
 #define WEXITSTATUS(status) (status)
 #else
-#include <sys/resource.h>
 #include <sys/wait.h>
 #endif
 
 namespace {
+
+#if defined(_WIN32)
+constexpr char kIsbnconv[] = "isbnconv.exe";
+#elif defined(QUENZEL_SANITIZED)
+constexpr char kIsbnconv[] = "./isbnconv";
+#else
+constexpr char kIsbnconv[] = "ulimit -v 16384; ./isbnconv";   // too little room to hold the 64 MiB line below
+#endif
 
 std::string ReadFile(const char* path)
 {
@@ -26,7 +33,7 @@ std::string ReadFile(const char* path)
 int RunIsbnconv(const std::string& args, const std::string& input, const char* in = "run.in", const char* out = "run.out")
 {
     std::ofstream("run.in", std::ios::binary) << input;
-    return WEXITSTATUS(std::system((ISBNCONV " " + args + " < " + in + " > " + out + " 2> run.err").c_str()));
+    return WEXITSTATUS(std::system((kIsbnconv + (" " + args) + " < " + in + " > " + out + " 2> run.err").c_str()));
 }
 
 TEST(Isbnconv, RunsAsDocumented)
@@ -44,6 +51,7 @@ TEST(Isbnconv, RunsAsDocumented)
         {"to13", pad + "0123456789X\r\n0306406152\r", "wrong-digit-count\t\t\t" + pad + "0123456789X\n"
                                                     "wrong-digit-count\t\t\t0306406152\r\n", 1},
         {"to10", pad + "0123456789X\rY\n", "wrong-digit-count\t\t\t" + pad + "0123456789X\rY\n", 1},
+        {"to13", std::string(64 << 20, '7'), "wrong-digit-count\t\t\t" + std::string(64 << 20, '7') + "\n", 1},
         {"--version", "", "isbnconv " QUENZEL_VERSION "\n", 0},
         {"", "0306406152\n", "", 2},
         {"to11 0306406152", "", "", 2},
@@ -51,24 +59,13 @@ TEST(Isbnconv, RunsAsDocumented)
     };
     for (const auto& run : kRuns) {
         EXPECT_EQ(RunIsbnconv(run.args, run.input), run.status) << run.args;
-        EXPECT_EQ(ReadFile("run.out"), run.output) << run.args;
+        const std::string out = ReadFile("run.out");
+        if (out.size() < 100000) EXPECT_EQ(out, run.output) << run.args;
+        else EXPECT_TRUE(out == run.output) << run.args << ": " << out.size() << " bytes out";
     }
 #ifndef _WIN32
     EXPECT_EQ(RunIsbnconv("to13 0306406152", "", "run.in", "/dev/full"), 3) << "a failed write is an error";
     EXPECT_EQ(RunIsbnconv("to13", "", "/"), 3) << "a failed read is an error";
-}
-
-// A line of 64 MiB is echoed byte for byte without ever being held in memory.
-TEST(Isbnconv, EchoesAVeryLongLineInBoundedMemory)
-{
-    const int status = std::system("head -c 67108864 /dev/zero | tr '\\0' 7 | ./isbnconv to13 > run.out");
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(ReadFile("run.out"), "wrong-digit-count\t\t\t" + std::string(std::size_t{64} << 20, '7') + "\n");
-    rusage usage = {};
-    getrusage(RUSAGE_CHILDREN, &usage);
-#ifndef QUENZEL_SANITIZED
-    EXPECT_LT(usage.ru_maxrss, 16 * 1024) << "peak resident KiB of the children";
-#endif
 #endif
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <deque>
 #include <map>
 
 #include "dialog_controls.h"
@@ -53,10 +52,10 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
 
 }  // namespace
 
-INT_PTR RunDialog(const char* templateName, DLGPROC proc, Script script)
+INT_PTR RunDialog(const char* templateName, DLGPROC proc, std::deque<Script> scripts)
 {
     g_hInstance = GetModuleHandleA(nullptr);   // the test executable carries the program's resources
-    g_scripts = {std::move(script)};
+    g_scripts = std::move(scripts);
     g_scriptDone.clear(), g_dialogs.clear(), g_boxWindows.clear();
     g_boxes.clear();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
@@ -66,11 +65,6 @@ INT_PTR RunDialog(const char* templateName, DLGPROC proc, Script script)
     UnhookWindowsHookEx(hook);
     EXPECT_TRUE(g_scripts.empty()) << "a script waited for a dialog that never opened";
     return result;
-}
-
-void InNextDialog(Script script)
-{
-    g_scripts.push_back(std::move(script));
 }
 
 void Key(HWND dialog, WPARAM key, UINT message, bool shift)

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,10 +20,9 @@ struct BoxSeen {
 };
 extern std::vector<BoxSeen> g_boxes;   // every box of the current run
 
-// Runs a dialog of the program modally with its script; returns what DialogBoxParamA returned.
-INT_PTR RunDialog(const char* templateName, DLGPROC proc, Script script);
-// The script of the next dialog the program opens.
-void InNextDialog(Script script);
+// Runs a dialog of the program modally with its script, and the dialogs it opens with
+// the scripts that follow, in order of opening; returns what DialogBoxParamA returned.
+INT_PTR RunDialog(const char* templateName, DLGPROC proc, std::deque<Script> scripts);
 
 void Key(HWND dialog, WPARAM key, UINT message = WM_KEYDOWN, bool shift = false);
 void Type(HWND dialog, const std::string& text);

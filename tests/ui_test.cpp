@@ -47,9 +47,12 @@ void ExpectBox(const BoxSeen& box, const char* text, const std::string& isbn)
     EXPECT_EQ(box.icon, error ? LoadIconA(nullptr, IDI_HAND) : nullptr) << text;
 }
 
-int Focused()
+int Focused() { return GetDlgCtrlID(GetFocus()); }
+
+std::wstring Caption(HWND window)
 {
-    return GetDlgCtrlID(GetFocus());
+    wchar_t text[32] = {};
+    return std::wstring(text, static_cast<std::size_t>(GetWindowTextW(window, text, 32)));
 }
 
 // Each attempt starts with a success on screen, so a box shows whether the results were
@@ -106,32 +109,28 @@ void ConvertCopyClearPaintAndTab(const Dialog& dialog, HWND window)
     }
     Key(window, VK_TAB, WM_KEYDOWN, true);
     EXPECT_EQ(Text(window, IDC_ISBN) + Text(window, IDC_ASIN) + Text(window, IDC_INPUT) + std::to_string(Focused()), "12");
-    Key(window, VK_ESCAPE);
 }
 
 // The mode dialog opens the checked direction, with its own procedure, and keeps the choice.
 TEST(Dialogs, WorkAsTheUserExpects)
 {
     ASSERT_EQ(GetACP(), 932u) << "texts are compared as Shift-JIS bytes";
-    RunDialog(kMode.name, kMode.proc, [](HWND mode) {
-        EXPECT_EQ(Focused(), IDC_OLD2NEW);
-        InNextDialog([](HWND window) { ConvertCopyClearPaintAndTab(kOld2New, window); });
-        Key(mode, VK_RETURN);
-        Key(mode, VK_DOWN);   // the arrow checks as it moves
-        for (int opening = 0; opening < 2; ++opening) {
-            InNextDialog([opening](HWND window) {
-                if (opening == 0) return ConvertCopyClearPaintAndTab(kNew2Old, window);
-                EXPECT_EQ(Text(window, IDC_ISBN) + Text(window, IDC_INPUT), "") << "a dialog opens empty";
-                Key(window, VK_ESCAPE);
-            });
-            Key(mode, VK_RETURN);
-        }
-        CheckRadioButton(mode, IDC_OLD2NEW, IDC_NEW2OLD, 0);   // neither: only a fault could do this
-        const std::size_t boxesBefore = g_boxes.size();
-        Key(mode, VK_RETURN);
-        ASSERT_EQ(g_boxes.size(), boxesBefore + 1);
+    const auto mode = [](HWND window) {
+        EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_OLD2NEW);
+        Key(window, VK_RETURN);
+        Key(window, VK_DOWN);   // the arrow checks as it moves
+        Key(window, VK_RETURN);
+        Key(window, VK_RETURN);
+        CheckRadioButton(window, IDC_OLD2NEW, IDC_NEW2OLD, 0);   // neither: only a fault could do this
+        Key(window, VK_RETURN);
         ExpectBox(g_boxes.back(), UnexpectedErrorMessage, "");
-    });
+    };
+    const auto reopened = [](HWND window) {
+        EXPECT_EQ(Caption(window), kNew2Old.caption);
+        EXPECT_EQ(Text(window, IDC_ISBN) + Text(window, IDC_INPUT), "") << "a dialog opens empty";
+    };
+    RunDialog(kMode.name, kMode.proc, {mode, [](HWND window) { ConvertCopyClearPaintAndTab(kOld2New, window); },
+                                       [](HWND window) { ConvertCopyClearPaintAndTab(kNew2Old, window); }, reopened});
 }
 
 // Every way of closing ends a dialog with 0 and takes with it the brush, the icons and
@@ -143,9 +142,8 @@ TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
             HWND tooltips[std::size(kHinted)] = {};
             HICON icons[2] = {};
             HBRUSH brush = nullptr;
-            EXPECT_EQ(RunDialog(dialog->name, dialog->proc, [&](HWND window) {
-                wchar_t caption[32] = {};
-                EXPECT_EQ(std::wstring(caption, static_cast<std::size_t>(GetWindowTextW(window, caption, 32))), dialog->caption);
+            EXPECT_EQ(RunDialog(dialog->name, dialog->proc, {[&](HWND window) {
+                EXPECT_EQ(Caption(window), dialog->caption);
                 EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, dialog == &kMode ? WS_EX_TOPMOST : 0);
                 EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZEBOX, dialog == &kMode ? WS_MINIMIZEBOX : 0);
                 std::copy_n(&dialog->controls->hTipOld2New, std::size(kHinted), tooltips);
@@ -163,7 +161,7 @@ TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
                 if (way == VK_ESCAPE) Key(window, VK_ESCAPE);
                 if (way == IDCANCEL) SendDlgItemMessageA(window, IDCANCEL, BM_CLICK, 0, 0);
                 if (way == SC_CLOSE) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);   // the close box, Alt+F4
-            }), 0);
+            }}), 0);
             EXPECT_EQ(GetObjectType(brush), 0u) << "a brush outlived its dialog";
             ICONINFO info;
             for (const HICON icon : icons) EXPECT_TRUE(icon != nullptr && !GetIconInfo(icon, &info)) << "an icon outlived its dialog";
