@@ -23,12 +23,6 @@ constexpr char kIsbnconv[] = "./isbnconv";
 constexpr char kIsbnconv[] = "ulimit -v 16384; ./isbnconv";   // too little room to hold the 64 MiB line below
 #endif
 
-std::string ReadFile(const char* path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Through the shell, standard input from a file and standard output to another.
 int RunIsbnconv(const std::string& args, const std::string& input, const char* in = "run.in", const char* out = "run.out")
 {
@@ -59,7 +53,8 @@ TEST(Isbnconv, RunsAsDocumented)
     };
     for (const auto& run : kRuns) {
         EXPECT_EQ(RunIsbnconv(run.args, run.input), run.status) << run.args;
-        const std::string out = ReadFile("run.out");
+        std::ifstream written("run.out", std::ios::binary);
+        const std::string out(std::istreambuf_iterator<char>(written), {});
         if (out.size() < 100000) EXPECT_EQ(out, run.output) << run.args;
         else EXPECT_TRUE(out == run.output) << run.args << ": " << out.size() << " bytes out";
     }
