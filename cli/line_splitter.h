@@ -46,7 +46,7 @@ public:
             if (pendingCr_) sink.LongLinePart("\r");
             sink.LongLineEnd();
         } else if (used_ > 0) {
-            EmitHeld(used_, sink);
+            Emit(std::string_view(buffer_, used_), sink);
         }
         used_ = 0;
         long_ = false;
@@ -59,6 +59,12 @@ private:
     template <typename Sink>
     void KeepPiece(std::string_view piece, bool endsLine, Sink& sink)
     {
+        // A whole line inside one read goes out from where it lies, uncopied.
+        if (used_ == 0 && endsLine && piece.size() <= sizeof buffer_) {
+            const bool crlf = !piece.empty() && piece.back() == '\r';
+            Emit(piece.substr(0, piece.size() - crlf), sink);
+            return;
+        }
         const std::size_t room = sizeof buffer_ - used_;
         const std::size_t taken = piece.size() < room ? piece.size() : room;
         std::memcpy(buffer_ + used_, piece.data(), taken);
@@ -66,7 +72,7 @@ private:
         if (taken == piece.size()) {
             if (endsLine) {
                 const bool crlf = used_ > 0 && buffer_[used_ - 1] == '\r';
-                EmitHeld(crlf ? used_ - 1 : used_, sink);
+                Emit(std::string_view(buffer_, crlf ? used_ - 1 : used_), sink);
                 used_ = 0;
             }
             return;
@@ -79,15 +85,16 @@ private:
         StreamPiece(piece.substr(taken), endsLine, sink);
     }
 
+    // A whole line of at most kCapacity + 1 bytes.
     template <typename Sink>
-    void EmitHeld(std::size_t length, Sink& sink)
+    void Emit(std::string_view line, Sink& sink)
     {
-        if (length <= kCapacity) {
-            sink.Line(std::string_view(buffer_, length));
+        if (line.size() <= kCapacity) {
+            sink.Line(line);
             return;
         }
-        sink.LongLineBegin(std::string_view(buffer_, kCapacity));
-        sink.LongLinePart(std::string_view(buffer_ + kCapacity, length - kCapacity));
+        sink.LongLineBegin(line.substr(0, kCapacity));
+        sink.LongLinePart(line.substr(kCapacity));
         sink.LongLineEnd();
     }
 
