@@ -51,8 +51,8 @@ void ExpectBox(const BoxSeen& box, const char* text, const std::string& isbn)
 int Focused() { return GetDlgCtrlID(GetFocus()); }
 
 // Each attempt starts with a success on screen, so a box shows whether the results were
-// gone before it appeared. Typing stops at the input limit; a longer text set from
-// outside stays too long, whatever its length.
+// gone before it appeared. Typing stops at the input limit; a text of more than 20
+// characters is set from outside instead, and stays too long whatever its length.
 void ConvertCopyClearPaintAndTab(const Dialog& dialog, HWND window)
 {
     for (const auto& [typed, box] : dialog.attempts) {
