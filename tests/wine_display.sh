@@ -38,25 +38,7 @@ start)
     elif answers; then
         echo "wine_display: using the X server already on $display"
     else
-        # A lock whose server is gone would stop Xvfb from starting.
-        lock=/tmp/.X$number-lock
-        if [ -f "$lock" ] && ! kill -0 "$(tr -d ' ' < "$lock")" 2>/dev/null; then
-            rm -f "$lock" "/tmp/.X11-unix/X$number"
-        fi
-        ready=$(mktemp)
-        Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
-        echo $! > "$pidfile"
-        for _ in $(seq 100); do
-            [ -s "$ready" ] && break
-            kill -0 "$(cat "$pidfile")" 2>/dev/null || break
-            sleep 0.1
-        done
-        if ! [ -s "$ready" ]; then
-            rm -f "$ready" "$pidfile"
-            echo "wine_display: Xvfb did not start on $display" >&2
-            exit 1
-        fi
-        rm -f "$ready"
+        "$(dirname "$0")/../scripts/virtual_display.sh" "$number" "$pidfile" >/dev/null
     fi
     DISPLAY=$display "$emulator" --init
     ;;
