@@ -56,10 +56,10 @@ const Direction kTo10 = {ConvertNew2Old, Isbn10Length};
 void BatchConverter::WriteFields(std::string_view input)
 {
     const ConversionResult result = direction_.convert(input);
-    const bool converted = result.outcome == ConversionOutcome::Converted;
-    if (!converted) allConverted_ = false;
+    ++counts_[static_cast<std::size_t>(result.outcome)];
 
     const StatusField& status = kStatusFields[static_cast<std::size_t>(result.outcome)];
+    const bool converted = result.outcome == ConversionOutcome::Converted;
     const std::size_t isbnLength = converted ? direction_.isbnLength(input.size()) : 0;
     const std::size_t asinLength = converted ? kAsinLength : 0;
 

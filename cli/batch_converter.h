@@ -21,6 +21,8 @@ struct Direction {
 extern const Direction kTo13;   // ISBN-10 to ISBN-13
 extern const Direction kTo10;   // ISBN-13 (978) to ISBN-10
 
+inline constexpr std::size_t kOutcomeCount = 6;
+
 // The status word of an outcome, as the first field of a record.
 constexpr std::string_view StatusName(ConversionOutcome outcome)
 {
@@ -47,16 +49,30 @@ public:
 
     // A line longer than any accepted input is refused on its length alone, so its
     // first bytes decide the outcome and the rest is only echoed.
-    void LongLineBegin(std::string_view head) { WriteFields(head); }
+    void LongLineBegin(std::string_view head)
+    {
+        ++longLines_;
+        WriteFields(head);
+    }
     void LongLinePart(std::string_view part) { out_.Write(part); }
     void LongLineEnd() { out_.EndRecord(); }
 
-    bool AllConverted() const { return allConverted_; }
+    bool AllConverted() const
+    {
+        for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
+            if (counts_[outcome] != 0) return false;
+        }
+        return true;
+    }
+    // How many inputs ended in the outcome, and how many lines were too long to be an ISBN.
+    std::size_t Count(ConversionOutcome outcome) const { return counts_[static_cast<std::size_t>(outcome)]; }
+    std::size_t LongLines() const { return longLines_; }
 
 private:
     void WriteFields(std::string_view input);
 
     const Direction& direction_;
     OutputBuffer& out_;
-    bool allConverted_ = true;
+    std::size_t counts_[kOutcomeCount] = {};   // by ConversionOutcome, Converted first
+    std::size_t longLines_ = 0;
 };

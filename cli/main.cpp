@@ -5,9 +5,14 @@
 #include <string_view>
 
 #include "batch_converter.h"
+#include "byte_order_mark.h"
 #include "line_splitter.h"
 #include "output_buffer.h"
 #include "standard_streams.h"
+
+#ifdef _WIN32
+#include "desktop_mode.h"
+#endif
 
 namespace {
 
@@ -44,10 +49,13 @@ bool ConvertStandardInput(BatchConverter& converter)
 {
     static StdinSplitter splitter;
     static char chunk[64 * 1024];
-    for (;;) {
-        const std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
-        if (got > 0) splitter.Feed(std::string_view(chunk, got), converter);
-        if (got < sizeof chunk) break;
+    // fread returns a short count only at the end of the input, so the first read
+    // holds the whole byte-order mark if there is one.
+    std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
+    splitter.Feed(WithoutByteOrderMark(std::string_view(chunk, got)), converter);
+    while (got == sizeof chunk) {
+        got = std::fread(chunk, 1, sizeof chunk, stdin);
+        splitter.Feed(std::string_view(chunk, got), converter);
     }
     splitter.Finish(converter);
     return std::ferror(stdin) == 0;
@@ -57,6 +65,9 @@ bool ConvertStandardInput(BatchConverter& converter)
 
 int main(int argc, char** argv)
 {
+#ifdef _WIN32
+    if (StartedFromExplorer(argc, argv)) return RunFromExplorer();
+#endif
     UseBinaryStandardStreams();
     int next = 1;
     const Direction* direction = nullptr;

@@ -1,5 +1,6 @@
 // Buffered writing to a stdio stream, with an optional flush after each record so
 // that someone watching a terminal sees every line as soon as it is converted.
+// Records end in LF, or in CRLF for files made for Notepad.
 #pragma once
 
 #include <cstddef>
@@ -9,7 +10,10 @@
 
 class OutputBuffer {
 public:
-    OutputBuffer(std::FILE* stream, bool flushEachRecord) : stream_(stream), flushEachRecord_(flushEachRecord) {}
+    OutputBuffer(std::FILE* stream, bool flushEachRecord, bool crlf = false)
+        : stream_(stream), flushEachRecord_(flushEachRecord), crlf_(crlf)
+    {
+    }
     OutputBuffer(const OutputBuffer&) = delete;
     OutputBuffer& operator=(const OutputBuffer&) = delete;
     ~OutputBuffer() { Flush(); }
@@ -23,10 +27,10 @@ public:
             WriteInPieces(bytes);
         }
     }
-    void Write(char byte)
+    void Write(char c)
     {
         if (used_ == sizeof buffer_) Drain();
-        buffer_[used_++] = byte;
+        buffer_[used_++] = c;
     }
     // A place for up to `count` bytes (at most the buffer's size) to be written
     // directly; Advance then keeps what was written up to `end`.
@@ -38,6 +42,7 @@ public:
     void Advance(const char* end) { used_ = static_cast<std::size_t>(end - buffer_); }
     void EndRecord()
     {
+        if (crlf_) Write('\r');
         Write('\n');
         if (flushEachRecord_) Flush();
     }
@@ -50,6 +55,7 @@ private:
 
     std::FILE* stream_;
     bool flushEachRecord_;
+    bool crlf_;
     bool failed_ = false;
     std::size_t used_ = 0;
     char buffer_[64 * 1024];

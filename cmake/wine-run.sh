@@ -16,6 +16,13 @@ if [ "${1:-}" = --init ]; then
         mkdir -p "$WINEPREFIX"
         "$wine" wineboot --init >/dev/null 2>&1 || true
     fi
+    # Wine draws the caption buttons with its own Marlett font; without it in the
+    # prefix they show as the letters "0 1 r".
+    fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [ ! -f "$fonts/marlett.ttf" ]; then
+        mkdir -p "$fonts"
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    fi
     # No window manager under a virtual display: let Wine place windows and give focus itself.
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1

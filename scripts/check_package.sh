@@ -19,7 +19,7 @@ expected="./$folder ./$folder/LICENSE ./$folder/Quenzel.exe ./$folder/README.txt
 for exe in Quenzel.exe isbnconv.exe; do
     "$objdump" -f "$unpacked/$folder/$exe" | grep -q 'file format pei-i386' || fail "$exe is not pei-i386"
     for dll in $("$objdump" -p "$unpacked/$folder/$exe" | grep -oP 'DLL Name: \K\S+' | tr a-z A-Z); do
-        case $dll in KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|MSVCRT.DLL) ;; *) fail "$exe imports $dll" ;; esac
+        case $dll in KERNEL32.DLL|USER32.DLL|GDI32.DLL|COMCTL32.DLL|SHELL32.DLL|MSVCRT.DLL) ;; *) fail "$exe imports $dll" ;; esac
     done
 done
 

@@ -8,6 +8,12 @@
 #include <string>
 
 #ifdef _WIN32
+#include <filesystem>
+#include <set>
+#include <vector>
+
+#include "desktop_texts.h"
+#include "drop_session.h"
 #define WEXITSTATUS(status) (status)
 #else
 #include <sys/wait.h>
@@ -45,6 +51,8 @@ TEST(Isbnconv, RunsAsDocumented)
         {"to13", pad + "0123456789X\r\n0306406152\r", "wrong-digit-count\t\t\t" + pad + "0123456789X\n"
                                                     "wrong-digit-count\t\t\t0306406152\r\n", 1},
         {"to10", pad + "0123456789X\rY\n", "wrong-digit-count\t\t\t" + pad + "0123456789X\rY\n", 1},
+        {"to13", "\xEF\xBB\xBF" "0306406152\n\xEF\xBB\xBF" "0306406152", "ok\t978-0306406157\t0306406152\t0306406152\n"
+                 "invalid-data\t\t\t\xEF\xBB\xBF" "0306406152\n", 1},
         {"to13", std::string(64 << 20, '7'), "wrong-digit-count\t\t\t" + std::string(64 << 20, '7') + "\n", 1},
         {"--version", "", "isbnconv " QUENZEL_VERSION "\n", 0},
         {"", "0306406152\n", "", 2},
@@ -63,5 +71,97 @@ TEST(Isbnconv, RunsAsDocumented)
     EXPECT_EQ(RunIsbnconv("to13", "", "/"), 3) << "a failed read is an error";
 #endif
 }
+
+#ifdef _WIN32
+// A console whose user types the given answers, one per question.
+class ScriptedConsole : public Console {
+public:
+    explicit ScriptedConsole(std::vector<std::wstring> answers) : answers_(std::move(answers)) {}
+    void Write(std::wstring_view text) override { shown += text; }
+    bool ReadLine(std::wstring& line) override
+    {
+        if (answers_.empty()) return false;
+        line = answers_.front();
+        answers_.erase(answers_.begin());
+        return true;
+    }
+    std::wstring shown;
+
+private:
+    std::vector<std::wstring> answers_;
+};
+
+std::string Contents(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::set<std::wstring> Listing(const std::filesystem::path& folder)
+{
+    std::set<std::wstring> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+    return names;
+}
+
+// Files as Explorer drops them: the folder's name and one file's name hold Hangul,
+// which code page 932 cannot spell.
+TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"isbnconv 書籍 한글";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / L"folder");
+    const std::string books = "\xEF\xBB\xBF" "4-10-101001-3\r\n4003101014\r\n\r\n" + std::string(300, '7') +
+                              "\r\n4 10 101001 3";
+    const std::pair<const wchar_t*, std::string> kFiles[] = {
+        {L"一覧 한글.txt", books},
+        {L"一覧 한글_ISBN13.txt", "already here"},
+        {L"empty.txt", ""},
+        {L"utf16.txt", std::string("\xFF\xFE" "4\0" "1\0", 6)},
+    };
+    for (const auto& [name, bytes] : kFiles) std::ofstream(folder / name, std::ios::binary) << bytes;
+    const std::vector<std::wstring> dropped = {folder / L"一覧 한글.txt", folder / L"empty.txt",
+                                               folder / L"utf16.txt", folder / L"folder", folder / L"missing.txt"};
+
+    ScriptedConsole console({L"3", L"１"});   // a wrong answer, then a full-width 1
+    Cancellation cancellation;
+    EXPECT_EQ(RunDropSession(dropped, console, cancellation), 1);
+    EXPECT_EQ(Contents(folder / L"一覧 한글_ISBN13 (2).txt"),
+              "ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\n"
+              "ok\t978-4003101018\t4003101014\t4003101014\r\n"
+              "no-input\t\t\t\r\n"
+              "wrong-digit-count\t\t\t" + std::string(300, '7') + "\r\n"
+              "invalid-data\t\t\t4 10 101001 3\r\n");
+    for (const auto& [name, bytes] : kFiles) EXPECT_EQ(Contents(folder / name), bytes) << "changed";
+    const std::set<std::wstring> expected = {L"一覧 한글.txt", L"一覧 한글_ISBN13.txt", L"一覧 한글_ISBN13 (2).txt",
+                                             L"empty.txt", L"utf16.txt", L"folder"};
+    EXPECT_TRUE(Listing(folder) == expected) << "a file too many or too few";
+
+    const std::wstring kShown[] = {
+        kChooseAgainText,
+        std::wstring(kConvertedLinesText) + L"2\n",
+        std::wstring(kRefusedLinesText) + L"3\n",
+        std::wstring(kRefusalReasons[1]) + L"1\n",
+        std::wstring(kRefusalReasons[2]) + L"1\n",
+        std::wstring(kRefusalReasons[3]) + L"1\n",
+        std::wstring(kLongLinesText) + L"1\n",
+        std::wstring(kResultText) + L"一覧 한글_ISBN13 (2).txt\n",
+        kProblemTexts[static_cast<int>(FileProblem::Empty)],
+        kProblemTexts[static_cast<int>(FileProblem::Binary)],
+        kProblemTexts[static_cast<int>(FileProblem::Folder)],
+        kProblemTexts[static_cast<int>(FileProblem::NotFound)],
+    };
+    for (std::size_t i = 0; i < std::size(kShown); ++i) {
+        EXPECT_NE(console.shown.find(kShown[i]), std::wstring::npos) << "line " << i << " not shown";
+    }
+
+    // Ctrl+C at the question: nothing is written.
+    ScriptedConsole stopped({L"1"});
+    cancellation.requested = true;
+    EXPECT_EQ(RunDropSession({folder / L"一覧 한글.txt"}, stopped, cancellation), 1);
+    EXPECT_TRUE(Listing(folder) == expected);
+    std::filesystem::remove_all(folder);
+}
+#endif
 
 }  // namespace

@@ -1,0 +1,80 @@
+#include "desktop_mode.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string_view>
+
+#include "desktop_texts.h"
+#include "drop_session.h"
+
+namespace {
+
+Cancellation g_cancellation;
+
+// Ctrl+C stops the session between two reads; when the window closes the process
+// ends anyway, and a half-written result goes with it (see dropped_file.cpp).
+BOOL WINAPI OnControlEvent(DWORD)
+{
+    g_cancellation.requested = true;
+    return TRUE;
+}
+
+class WindowsConsole : public Console {
+public:
+    void Write(std::wstring_view text) override
+    {
+        DWORD written = 0;
+        WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    }
+
+    bool ReadLine(std::wstring& line) override
+    {
+        line.clear();
+        wchar_t typed[256];
+        for (;;) {
+            DWORD count = 0;
+            if (!ReadConsoleW(GetStdHandle(STD_INPUT_HANDLE), typed, 256, &count, nullptr) || count == 0) return false;
+            line.append(typed, count);
+            const std::size_t end = line.find(L'\n');
+            if (end != std::wstring::npos) {
+                line.resize(end > 0 && line[end - 1] == L'\r' ? end - 1 : end);
+                return true;
+            }
+        }
+    }
+};
+
+}   // namespace
+
+bool StartedFromExplorer(int argc, char** argv)
+{
+    if (argc > 1) {
+        const std::string_view first = argv[1];
+        if (first == "to13" || first == "to10" || first == "--help" || first == "--version") return false;
+    }
+    DWORD processes[2];
+    DWORD mode = 0;
+    return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode) &&
+           GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode);
+}
+
+int RunFromExplorer()
+{
+    SetConsoleCtrlHandler(OnControlEvent, TRUE);
+    WindowsConsole console;
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    int status = 0;
+    if (argv == nullptr || argc < 2) {
+        console.Write(kWelcomeText);
+    } else {
+        status = RunDropSession(std::vector<std::wstring>(argv + 1, argv + argc), console, g_cancellation);
+    }
+    LocalFree(argv);
+    console.Write(kPressEnterText);
+    std::wstring ignored;
+    console.ReadLine(ignored);
+    return status;
+}

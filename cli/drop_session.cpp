@@ -1,0 +1,90 @@
+#include "drop_session.h"
+
+#include <string_view>
+
+#include "desktop_texts.h"
+
+namespace {
+
+// Half-width or full-width digit, as an input method may leave either.
+const Direction* DirectionOf(std::wstring_view answer)
+{
+    while (!answer.empty() && (answer.front() == L' ' || answer.front() == L'\u3000')) answer.remove_prefix(1);
+    while (!answer.empty() && (answer.back() == L' ' || answer.back() == L'\u3000')) answer.remove_suffix(1);
+    if (answer == L"1" || answer == L"１") return &kTo13;
+    if (answer == L"2" || answer == L"２") return &kTo10;
+    return nullptr;
+}
+
+// Asks until one of the two numbers is typed; null once input has ended or the
+// user pressed Ctrl+C.
+const Direction* AskDirection(Console& console, const Cancellation& cancellation)
+{
+    console.Write(kChooseDirectionText);
+    std::wstring answer;
+    while (console.ReadLine(answer) && !cancellation.requested) {
+        if (const Direction* direction = DirectionOf(answer)) return direction;
+        console.Write(kChooseAgainText);
+    }
+    return nullptr;
+}
+
+std::wstring FileName(const std::wstring& path)
+{
+    return path.substr(path.find_last_of(L"\\/") + 1);
+}
+
+void Describe(const FileReport& report, Console& console)
+{
+    if (report.problem != FileProblem::None) {
+        console.Write(kProblemTexts[static_cast<std::size_t>(report.problem)]);
+        console.Write(L"\n");
+        return;
+    }
+    std::size_t refused = 0;
+    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) refused += report.counts[outcome];
+    console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");
+    console.Write(kRefusedLinesText + std::to_wstring(refused) + L"\n");
+    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
+        if (report.counts[outcome] == 0) continue;
+        console.Write(kRefusalReasons[outcome] + std::to_wstring(report.counts[outcome]) + L"\n");
+    }
+    if (report.longLines > 0) console.Write(kLongLinesText + std::to_wstring(report.longLines) + L"\n");
+    console.Write(kResultText + FileName(report.resultPath) + L"\n");
+}
+
+bool AllConverted(const FileReport& report)
+{
+    if (report.problem != FileProblem::None) return false;
+    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
+        if (report.counts[outcome] != 0) return false;
+    }
+    return true;
+}
+
+}   // namespace
+
+int RunDropSession(const std::vector<std::wstring>& paths, Console& console, Cancellation& cancellation)
+{
+    console.Write(std::to_wstring(paths.size()) + kFilesToConvertText);
+    for (const std::wstring& path : paths) console.Write(L"  " + path + L"\n");
+    const Direction* direction = AskDirection(console, cancellation);
+    if (direction == nullptr) {
+        console.Write(kNothingDoneText);
+        return 1;
+    }
+    bool allConverted = true;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (cancellation.requested) {
+            console.Write(kStoppedText);
+            return 1;
+        }
+        console.Write(L"\n[" + std::to_wstring(i + 1) + L"/" + std::to_wstring(paths.size()) + L"] " +
+                      FileName(paths[i]) + L"\n");
+        const FileReport report = ConvertDroppedFile(paths[i], *direction, cancellation);
+        Describe(report, console);
+        allConverted = allConverted && AllConverted(report);
+    }
+    console.Write(L"\n");
+    return allConverted ? 0 : 1;
+}
