@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds every preset and runs every test through CTest.
+# Sets up what is missing, checks the layout of the C and C++ files, builds every preset
+# and runs every test through CTest.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -13,6 +14,7 @@ done
 cmake --build --preset mingw-x86 --target package
 
 status=0
+scripts/format.sh --check || status=1
 for preset in linux linux-asan linux-fuzz mingw-x86 mingw-x64; do
     echo "== tests: $preset"
     ctest --preset "$preset" -j "$jobs" || status=1

@@ -46,7 +46,8 @@ std::vector<std::string> RandomIsbn10s()
         std::string isbn = RandomDigits(random, 9) + '0';
         const int check = Isbn10CheckDigit(isbn);
         isbn.back() = check == 10 ? 'X' : static_cast<char>('0' + check);
-        if (random() % 2 == 0) isbn = isbn.substr(0, 1) + '-' + isbn.substr(1, 3) + '-' + isbn.substr(4, 5) + '-' + isbn.substr(9);
+        if (random() % 2 == 0)
+            isbn = isbn.substr(0, 1) + '-' + isbn.substr(1, 3) + '-' + isbn.substr(4, 5) + '-' + isbn.substr(9);
         inputs.push_back(isbn);
     }
     return inputs;
@@ -60,16 +61,23 @@ std::vector<std::string> RandomIsbn13s()
         std::string isbn = "978" + RandomDigits(random, 9) + '0';
         isbn.back() = static_cast<char>('0' + Isbn13CheckDigit(isbn));
         switch (random() % 3) {
-        case 0: break;
-        case 1: isbn = isbn.substr(0, 3) + '-' + isbn.substr(3); break;
-        default: isbn = isbn.substr(0, 3) + '-' + isbn.substr(3, 1) + '-' + isbn.substr(4, 3) + '-' + isbn.substr(7, 5) + '-' + isbn.substr(12); break;
+        case 0:
+            break;
+        case 1:
+            isbn = isbn.substr(0, 3) + '-' + isbn.substr(3);
+            break;
+        default:
+            isbn = isbn.substr(0, 3) + '-' + isbn.substr(3, 1) + '-' + isbn.substr(4, 3) + '-' + isbn.substr(7, 5) +
+                   '-' + isbn.substr(12);
+            break;
         }
         inputs.push_back(isbn);
     }
     return inputs;
 }
 
-void RunMix(benchmark::State& state, ConversionResult (*convert)(std::string_view), const std::vector<std::string>& inputs)
+void RunMix(benchmark::State& state, ConversionResult (*convert)(std::string_view),
+            const std::vector<std::string>& inputs)
 {
     std::size_t next = 0;
     for (auto _ : state) {
@@ -105,4 +113,4 @@ BENCHMARK_CAPTURE(New2Old, BadCheckDigit, std::string_view("978-0-306-40615-8"))
 BENCHMARK(Old2NewRandomMix);
 BENCHMARK(New2OldRandomMix);
 
-}  // namespace
+}   // namespace

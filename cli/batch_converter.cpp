@@ -48,7 +48,7 @@ char* PutField(char* place, const char (&text)[N], std::size_t length)
     return place + length;
 }
 
-}  // namespace
+}   // namespace
 
 const Direction kTo13 = {ConvertOld2New, Isbn13Length};
 const Direction kTo10 = {ConvertNew2Old, Isbn10Length};

@@ -26,6 +26,7 @@ inline constexpr std::size_t kOutcomeCount = 6;
 // The status word of an outcome, as the first field of a record.
 constexpr std::string_view StatusName(ConversionOutcome outcome)
 {
+    // clang-format off
     switch (outcome) {
     case ConversionOutcome::Converted:       return "ok";
     case ConversionOutcome::NoInput:         return "no-input";
@@ -34,6 +35,7 @@ constexpr std::string_view StatusName(ConversionOutcome outcome)
     case ConversionOutcome::BadCheckDigit:   return "bad-check-digit";
     case ConversionOutcome::BadPrefix:       return "bad-prefix";
     }
+    // clang-format on
     return "unknown";
 }
 

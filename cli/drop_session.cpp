@@ -29,10 +29,7 @@ const Direction* AskDirection(Console& console, const Cancellation& cancellation
     return nullptr;
 }
 
-std::wstring FileName(const std::wstring& path)
-{
-    return path.substr(path.find_last_of(L"\\/") + 1);
-}
+std::wstring FileName(const std::wstring& path) { return path.substr(path.find_last_of(L"\\/") + 1); }
 
 void Describe(const FileReport& report, Console& console)
 {

@@ -25,8 +25,8 @@ public:
     {
         while (!chunk.empty()) {
             const void* found = std::memchr(chunk.data(), '\n', chunk.size());
-            const std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) - chunk.data())
-                                          : chunk.size();
+            const std::size_t end =
+                found ? static_cast<std::size_t>(static_cast<const char*>(found) - chunk.data()) : chunk.size();
             const std::string_view piece = chunk.substr(0, end);
             if (long_) {
                 StreamPiece(piece, found != nullptr, sink);

@@ -61,7 +61,7 @@ bool ConvertStandardInput(BatchConverter& converter)
     return std::ferror(stdin) == 0;
 }
 
-}  // namespace
+}   // namespace
 
 int main(int argc, char** argv)
 {
@@ -75,9 +75,11 @@ int main(int argc, char** argv)
         const std::string_view arg = argv[next];
         if (arg == "--help") return Usage(stdout, AllConverted);
         if (arg == "--version") return PrintVersion();
-        if (arg == "to13") direction = &kTo13;
-        else if (arg == "to10") direction = &kTo10;
-        else {
+        if (arg == "to13") {
+            direction = &kTo13;
+        } else if (arg == "to10") {
+            direction = &kTo10;
+        } else {
             std::fprintf(stderr, "isbnconv: unknown direction or option '%s'\n", argv[next]);
             return Usage(stderr, UsageError);
         }
@@ -90,7 +92,10 @@ int main(int argc, char** argv)
     // one that starts with a single hyphen included.
     for (; next < argc; ++next) {
         const std::string_view arg = argv[next];
-        if (arg == "--") { ++next; break; }
+        if (arg == "--") {
+            ++next;
+            break;
+        }
         if (arg.substr(0, 2) != "--") break;
         if (arg == "--help") return Usage(stdout, AllConverted);
         if (arg == "--version") return PrintVersion();

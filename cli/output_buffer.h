@@ -12,8 +12,7 @@ class OutputBuffer {
 public:
     OutputBuffer(std::FILE* stream, bool flushEachRecord, bool crlf = false)
         : stream_(stream), flushEachRecord_(flushEachRecord), crlf_(crlf)
-    {
-    }
+    {}
     OutputBuffer(const OutputBuffer&) = delete;
     OutputBuffer& operator=(const OutputBuffer&) = delete;
     ~OutputBuffer() { Flush(); }

@@ -15,10 +15,7 @@ constexpr int kMostHyphens = 4;
 constexpr std::size_t kPrefixLength = 3;
 
 // Only 978 numbers have an ISBN-10: dropping a 979 prefix would name another book.
-bool HasIsbn10Prefix(std::string_view text)
-{
-    return text[0] == '9' && text[1] == '7' && text[2] == '8';
-}
+bool HasIsbn10Prefix(std::string_view text) { return text[0] == '9' && text[1] == '7' && text[2] == '8'; }
 
 // From the fourth character on: digits and hyphens only; no hyphen in the plain
 // form, only the fourth character in the prefix-hyphen form, at most four in all
@@ -30,7 +27,7 @@ bool CharactersAllowed(std::string_view text)
         const char c = text[i];
         if (IsDigit(c)) continue;
         if (c != '-') return false;
-        const bool placeAllowed = text.size() == kHyphenatedLength   ? ++hyphens <= kMostHyphens
+        const bool placeAllowed = text.size() == kHyphenatedLength     ? ++hyphens <= kMostHyphens
                                   : text.size() == kPrefixHyphenLength ? i == kPrefixLength
                                                                        : false;
         if (!placeAllowed) return false;
@@ -38,13 +35,12 @@ bool CharactersAllowed(std::string_view text)
     return true;
 }
 
-}  // namespace
+}   // namespace
 
 ConversionResult ConvertNew2Old(std::string_view input)
 {
     if (input.empty()) return Refused(ConversionOutcome::NoInput);
-    if (input.size() != kPlainLength && input.size() != kPrefixHyphenLength &&
-        input.size() != kHyphenatedLength) {
+    if (input.size() != kPlainLength && input.size() != kPrefixHyphenLength && input.size() != kHyphenatedLength) {
         return Refused(ConversionOutcome::WrongDigitCount);
     }
 
@@ -73,7 +69,10 @@ ConversionResult ConvertNew2Old(std::string_view input)
     const std::string_view candidate(area.work, 10);
     const int check = Isbn10CheckDigit(candidate);
     const auto appendCheck = [check](Writer& writer) {
-        if (check == 10) writer.Char('X'); else writer.Digit(check);
+        if (check == 10)
+            writer.Char('X');
+        else
+            writer.Digit(check);
     };
 
     // "%.12s%d" from the fifth character keeps the user's own hyphens; the shorter

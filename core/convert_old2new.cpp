@@ -63,14 +63,16 @@ ConversionResult ConvertOfLength(std::string_view input)
     return Converted(area);
 }
 
-}  // namespace
+}   // namespace
 
 ConversionResult ConvertOld2New(std::string_view input)
 {
     if (input.empty()) return Refused(ConversionOutcome::NoInput);
+    // clang-format off
     switch (input.size()) {
     case kPlainLength:      return ConvertOfLength<kPlainLength>(input);
     case kHyphenatedLength: return ConvertOfLength<kHyphenatedLength>(input);
     }
+    // clang-format on
     return Refused(ConversionOutcome::WrongDigitCount);
 }

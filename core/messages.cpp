@@ -2,6 +2,7 @@
 
 const char* OutcomeMessage(ConversionOutcome outcome)
 {
+    // clang-format off
     switch (outcome) {
     case ConversionOutcome::NoInput:         return NoInputMessage;
     case ConversionOutcome::WrongDigitCount: return WrongDigitCountMessage;
@@ -10,5 +11,6 @@ const char* OutcomeMessage(ConversionOutcome outcome)
     case ConversionOutcome::BadPrefix:       return BadPrefixMessage;
     case ConversionOutcome::Converted:       break;
     }
+    // clang-format on
     return "";
 }

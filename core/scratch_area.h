@@ -66,7 +66,8 @@ inline std::size_t Length(const char* text)
 class Writer {
 public:
     template <std::size_t N>
-    explicit Writer(char (&buffer)[N]) : next_(buffer), end_(buffer + N - 1) {}
+    explicit Writer(char (&buffer)[N]) : next_(buffer), end_(buffer + N - 1)
+    {}
 
     Writer& Text(std::string_view text)
     {
@@ -111,4 +112,4 @@ inline ConversionResult Converted(const ScratchArea& area)
     return result;
 }
 
-}  // namespace scratch
+}   // namespace scratch

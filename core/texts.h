@@ -3,6 +3,9 @@
 // Each comment gives the readable text and its length in bytes without the NUL.
 #pragma once
 
+// The literals are split where a hex escape would otherwise swallow the character
+// after it ("\x83" "b" is two bytes, "\x83b" one): the layout is kept as written.
+// clang-format off
 // ---- Message-box captions.
 
 // "エラーメッセージ"  (16 bytes)
@@ -110,4 +113,4 @@ inline constexpr char HintClear[] =
 // "ダイアログを閉じます。"  (22 bytes)
 inline constexpr char HintClose[] =
     "\x83_\x83" "C\x83" "A\x83\x8d\x83O\x82\xf0\x95\xc2\x82\xb6\x82\xdc\x82\xb7\x81" "B";
-
+// clang-format on

@@ -10,8 +10,8 @@ packages=(
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     # running the Windows program and its tests: Wine on a virtual display, Japanese locale and fonts
     wine wine64 fonts-wine xvfb xdotool imagemagick fonts-noto-cjk locales
-    # fuzzing and sanitizers
-    clang-14 libclang-rt-14-dev
+    # fuzzing and sanitizers; the one layout of the C and C++ files
+    clang-14 libclang-rt-14-dev clang-format-14
 )
 
 as_root() {

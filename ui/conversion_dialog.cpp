@@ -27,8 +27,8 @@ struct Direction {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-void ExecuteConversion(HWND dialog, const DialogControls* controls,
-                       ConversionResult (*convert)(std::string_view), bool noticeAfterSuccess)
+void ExecuteConversion(HWND dialog, const DialogControls* controls, ConversionResult (*convert)(std::string_view),
+                       bool noticeAfterSuccess)
 {
     SetWindowTextA(controls->hIsbn, "");
     SetWindowTextA(controls->hAsin, "");
@@ -56,6 +56,7 @@ INT_PTR ConversionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         InitConversionDialog(dialog, controls, direction.inputLimit);
         return TRUE;
     case WM_COMMAND:
+        // clang-format off
         switch (LOWORD(wParam)) {
         case IDOK:          direction.execute(dialog, controls);     return TRUE;
         case IDCANCEL:      EndDialog(dialog, 0);                    return TRUE;
@@ -63,6 +64,7 @@ INT_PTR ConversionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         case IDC_COPY_ASIN: CopyFieldToClipboard(controls->hAsin);   return TRUE;
         case IDC_CLEAR:     ClearFields(controls);                   return TRUE;
         }
+        // clang-format on
         return FALSE;
     case WM_SYSCOMMAND:
         return EndOnSystemClose(dialog, wParam) ? TRUE : FALSE;
@@ -83,7 +85,7 @@ INT_PTR ConversionDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     return FALSE;
 }
 
-}  // namespace
+}   // namespace
 
 INT_PTR CALLBACK Old2NewDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -22,7 +22,7 @@ void ReleaseIcon(HWND dialog, WPARAM which)
     if (icon != nullptr) DestroyIcon(icon);
 }
 
-}  // namespace
+}   // namespace
 
 void SetDialogIcons(HWND dialog)
 {
@@ -46,8 +46,8 @@ bool EndOnSystemClose(HWND dialog, WPARAM command)
 HWND CreateTooltipWindow(HWND dialog)
 {
     // The tooltip class adds its popup and tool-window styles itself.
-    return CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, CW_USEDEFAULT, dialog, nullptr, g_hInstance, nullptr);
+    return CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, dialog, nullptr, g_hInstance, nullptr);
 }
 
 void AddControlTool(HWND tooltip, HWND dialog, HWND control, const char* text)

@@ -13,7 +13,7 @@ bool IsChecked(HWND dialog, int button)
     return SendMessageA(GetDlgItem(dialog, button), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-}  // namespace
+}   // namespace
 
 INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
@@ -22,10 +22,12 @@ INT_PTR CALLBACK MainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
         InitMainDialog(dialog, &g_mainControls);
         return TRUE;
     case WM_COMMAND:
+        // clang-format off
         switch (LOWORD(wParam)) {
         case IDOK:     OpenSelectedDialog(dialog); return TRUE;
         case IDCANCEL: EndDialog(dialog, 0);       return TRUE;
         }
+        // clang-format on
         return FALSE;
     case WM_SYSCOMMAND:
         return EndOnSystemClose(dialog, wParam) ? TRUE : FALSE;

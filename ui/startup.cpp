@@ -30,7 +30,7 @@ int ShowState()
     return (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
 }
 
-}  // namespace
+}   // namespace
 
 extern "C" [[noreturn]] void QuenzelStart()
 {
