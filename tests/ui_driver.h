@@ -1,18 +1,16 @@
-// Drives the program's modal dialogs from inside their own modal loops. A timer runs
-// each dialog's script once the dialog is up with the focus on one of its controls;
-// keys and typed characters go to the focused control through the dialog manager, as
-// the loop passes them; message boxes are recorded and closed as they appear. A
-// dialog still open after its script is ended with -1.
+// Drives the program's modal dialogs from inside their own modal loops. Each dialog,
+// once its loop runs, gets the next script in order of opening; keys and typed
+// characters go to the focused control through the dialog manager, as the loop passes
+// them; message boxes are recorded and closed as they appear. A dialog that its script
+// left open, or that has no script, is ended with -1.
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -20,77 +18,78 @@
 #include "resource_ids.h"
 
 using Script = std::function<void(HWND dialog)>;
-struct BoxSeen { std::string text, caption, isbn; HICON icon; };   // isbn: the owner's field while it was up
+
+// A message box as the user read it, with the owner's ISBN field while it was up.
+struct BoxSeen {
+    std::wstring text;
+    std::wstring caption;
+    std::string isbnField;
+    HICON icon;
+};
 
 inline std::vector<BoxSeen> g_boxes;   // every box of the current run
 inline std::deque<Script> g_scripts;
-inline std::map<HWND, bool> g_scriptDone;   // for each dialog whose script has started
-inline std::vector<HWND> g_dialogs, g_boxWindows;
 
-inline std::string WindowText(HWND window)
+inline std::wstring WideText(HWND window)
 {
-    char text[256] = {};
-    return window != nullptr ? std::string(text, static_cast<std::size_t>(GetWindowTextA(window, text, sizeof text))) : "";
+    wchar_t text[256] = {};
+    return std::wstring(text, static_cast<std::size_t>(GetWindowTextW(window, text, 256)));
 }
 
-inline std::string Text(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+inline std::string Text(HWND dialog, int id)
+{
+    char text[256] = {};
+    return std::string(text, static_cast<std::size_t>(GetDlgItemTextA(dialog, id, text, sizeof text)));
+}
 
-// Tells the program's dialogs from message boxes, which are recorded and closed.
+inline void CALLBACK RunScript(HWND dialog, UINT, UINT_PTR timer, DWORD)
+{
+    if (!IsWindowVisible(dialog)) return;   // the modal loop shows it once it is idle
+    KillTimer(dialog, timer);
+    if (!g_scripts.empty()) {
+        const Script script = std::move(g_scripts.front());
+        g_scripts.pop_front();
+        script(dialog);
+    }
+    if (IsWindowVisible(dialog)) EndDialog(dialog, -1);   // an ending dialog is hidden
+}
+
+// A dialog of the program gets its script once its modal loop runs; anything else
+// that is activated is a message box, recorded and closed.
 inline LRESULT CALLBACK OnActivate(int code, WPARAM wParam, LPARAM lParam)
 {
     const auto window = reinterpret_cast<HWND>(wParam);
     const bool ours = GetWindowLongPtrA(window, GWLP_HINSTANCE) == reinterpret_cast<LONG_PTR>(g_hInstance);
-    std::vector<HWND>& seen = ours ? g_dialogs : g_boxWindows;
-    if (code == HCBT_ACTIVATE && std::count(seen.begin(), seen.end(), window) == 0) {
-        seen.push_back(window);
-        if (!ours) {
-            g_boxes.push_back({Text(window, 0xFFFF), WindowText(window), Text(GetWindow(window, GW_OWNER), IDC_ISBN),
-                               reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x440, STM_GETICON, 0, 0))});
-            PostMessageA(window, WM_COMMAND, IDOK, 0);
-        }
+    if (code == HCBT_ACTIVATE && ours && GetPropA(window, "scripted") == nullptr) {
+        SetPropA(window, "scripted", window);   // activated again after each box: one script only
+        SetTimer(window, 1, 10, RunScript);
+    }
+    if (code == HCBT_ACTIVATE && !ours) {
+        const HWND owner = GetWindow(window, GW_OWNER);
+        const auto icon = reinterpret_cast<HICON>(SendDlgItemMessageA(window, 0x440, STM_GETICON, 0, 0));
+        g_boxes.push_back({WideText(GetDlgItem(window, 0xFFFF)), WideText(window), Text(owner, IDC_ISBN), icon});
+        PostMessageA(window, WM_COMMAND, IDOK, 0);
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-inline void CALLBACK RunNextScript(HWND, UINT, UINT_PTR, DWORD)
-{
-    HWND top = nullptr;
-    for (const HWND dialog : g_dialogs) top = IsWindowVisible(dialog) ? dialog : top;   // an ending dialog is hidden
-    if (top == nullptr || std::any_of(g_boxWindows.begin(), g_boxWindows.end(), IsWindow)) return;
-    const auto script = g_scriptDone.find(top);
-    if (script == g_scriptDone.end() && !g_scripts.empty() && IsChild(top, GetFocus())) {
-        g_scriptDone[top] = false;
-        const Script next = std::move(g_scripts.front());
-        g_scripts.pop_front();
-        next(top);
-        g_scriptDone[top] = true;
-    } else if (script == g_scriptDone.end() ? g_scripts.empty() : script->second) {
-        EndDialog(top, -1);
-    }
-}
-
 // Runs a dialog of the program modally with its script, and the dialogs it opens with
-// the scripts that follow, in order of opening; returns what DialogBoxParamA returned.
+// the scripts that follow; returns what DialogBoxParamA returned.
 inline INT_PTR RunDialog(const char* templateName, DLGPROC proc, std::deque<Script> scripts)
 {
     g_hInstance = GetModuleHandleA(nullptr);   // the test executable carries the program's resources
     g_scripts = std::move(scripts);
-    g_scriptDone.clear(), g_dialogs.clear(), g_boxWindows.clear(), g_boxes.clear();
+    g_boxes.clear();
     const HHOOK hook = SetWindowsHookExA(WH_CBT, OnActivate, nullptr, GetCurrentThreadId());
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunNextScript);
     const INT_PTR result = DialogBoxParamA(g_hInstance, templateName, nullptr, proc, 0);
-    KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
     EXPECT_TRUE(g_scripts.empty()) << "a script waited for a dialog that never opened";
     return result;
 }
 
 // A key or a typed character for the focused control, as the modal loop would pass it on.
-inline void Key(HWND dialog, WPARAM key, UINT message = WM_KEYDOWN, bool shift = false)
+inline void Key(HWND dialog, WPARAM key, UINT message = WM_KEYDOWN)
 {
-    BYTE keyboard[256] = {};
-    keyboard[VK_SHIFT] = shift ? 0x80 : 0;
-    SetKeyboardState(keyboard);
     MSG msg = {GetFocus(), message, key, 0};
     IsDialogMessageA(dialog, &msg);
 }
@@ -99,6 +98,10 @@ inline void Type(HWND dialog, const std::string& text)
 {
     for (const char c : text) Key(dialog, static_cast<unsigned char>(c), WM_CHAR);
 }
+
+inline void Click(HWND dialog, int button) { SendDlgItemMessageA(dialog, button, BM_CLICK, 0, 0); }
+
+inline int Focused() { return GetDlgCtrlID(GetFocus()); }
 
 inline std::string ClipboardText()
 {

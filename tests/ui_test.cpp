@@ -1,4 +1,5 @@
-// The three dialogs as the user works them, and the program as a process.
+// The three dialogs as the user works them, and the program as a process. Texts are
+// read back as Unicode, so every Shift-JIS byte of the program's counts.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,151 +8,184 @@
 
 #include "conversion_dialog.h"
 #include "main_dialog.h"
-#include "messages.h"
 #include "resource_ids.h"
 #include "ui_driver.h"
 
 namespace {
 
-// The controls with a hint, in the order of the tooltip fields of DialogControls.
-constexpr int kHinted[] = {IDC_OLD2NEW, IDC_NEW2OLD, IDC_INPUT, IDC_ISBN, IDC_COPY_ISBN, IDC_ASIN, IDC_COPY_ASIN, IDOK, IDC_CLEAR, IDCANCEL};
+const wchar_t kNoInput[] = L"WARNING:\nデータが入力されていません.";
+const wchar_t kWrongDigitCount[] = L"WARNING:\n入力されたデータの桁数が誤っています.";
+const wchar_t kInvalidData[] = L"WARNING:\n入力されたデータは誤っています.";
+const wchar_t kBadCheckDigit[] = L"WARNING:\n末尾1桁が誤っています.";
+const wchar_t kBadPrefix[] = L"WARNING:\n先頭3桁が誤っています.";
+const wchar_t kPrefixNotice[] = L"先頭の3桁は誤っている可能性があります.";
 
-struct Dialog {
-    const char* name;
-    DLGPROC proc;
+struct ConversionDialog {
     const DialogControls* controls;
-    const wchar_t* caption;
-    const wchar_t* hints[std::size(kHinted)];   // read back as Unicode: every Shift-JIS byte counts
-    std::string input = "", isbn = "", asin = "";   // an input as long as the input limit, and what it converts to
-    std::vector<std::pair<std::string, const char*>> attempts = {};   // what is typed, and the box it brings
+    DLGPROC proc;
+    std::string input;   // as long as the input limit, and what it converts to
+    std::string isbn;
+    std::string asin;
 };
-const Dialog kMode = {"IDD_DIALOG", MainDialogProc, &g_mainControls, L"Dovrant",
-    {L"10桁のISBNを13桁に変換します。", L"13桁のISBNを10桁に変換します。", 0, 0, 0, 0, 0, L"選択した処理を起動します。", 0, L"プログラムを終了します。"}};
-#define COPY_AND_BUTTON_HINTS L"ISBNをクリップボードにコピーします。", L"ASINを表示します。", L"ASINをクリップボードにコピーします。", \
-    L"入力されたISBNを変換します。", L"データをクリアします。", L"ダイアログを閉じます。"
-const Dialog kOld2New = {"IDD_OLD2NEW", Old2NewDialogProc, &g_old2NewControls, L"10桁→13桁",
-    {0, 0, L"10桁のISBNを入力します。", L"13桁のISBNを表示します。", COPY_AND_BUTTON_HINTS},
-    "0-8044-2957-X", "978-0-8044-2957-3", "080442957X",
-    {{"0-8044-2957-X-1", PrefixNotice}, {"", NoInputMessage}, {"030640615", WrongDigitCountMessage}, {"080442957x", InvalidDataMessage},
-     {"0306406153", BadCheckDigitMessage}, {"0-8044-2957-X" + std::string(30, ' '), WrongDigitCountMessage}}};
-const Dialog kNew2Old = {"IDD_NEW2OLD", New2OldDialogProc, &g_new2OldControls, L"13桁→10桁",
-    {0, 0, L"13桁のISBNを入力します。", L"10桁のISBNを表示します。", COPY_AND_BUTTON_HINTS},
-    "978-0-8044-2957-3", "0-8044-2957-X", "080442957X",
-    {{"978-0-8044-2957-3-1", nullptr}, {"", NoInputMessage}, {"9790306406156", BadPrefixMessage}, {"978-0-306-40615-8", BadCheckDigitMessage},
-     {"978-0-8044-2957-3" + std::string(30, ' '), WrongDigitCountMessage}}};
 
-// The box, its caption and icon, and the result field while it was up: empty before any refusal.
-void ExpectBox(const BoxSeen& box, const char* text, const std::string& isbn)
+const ConversionDialog kOld2New = {&g_old2NewControls, Old2NewDialogProc, "0-8044-2957-X", "978-0-8044-2957-3",
+                                   "080442957X"};
+const ConversionDialog kNew2Old = {&g_new2OldControls, New2OldDialogProc, "978-0-8044-2957-3", "0-8044-2957-X",
+                                   "080442957X"};
+
+// What is typed in which dialog, and the box it brings (null for none). Typing stops at
+// the input limit, so the first attempt in each dialog converts.
+const struct {
+    const ConversionDialog* dialog;
+    std::string typed;
+    const wchar_t* box;
+} kAttempts[] = {
+    {&kOld2New, "0-8044-2957-X-1", kPrefixNotice}, {&kOld2New, "", kNoInput},
+    {&kOld2New, "030640615", kWrongDigitCount},    {&kOld2New, "080442957x", kInvalidData},
+    {&kOld2New, "0306406153", kBadCheckDigit},     {&kNew2Old, "978-0-8044-2957-3-1", nullptr},
+    {&kNew2Old, "9790306406156", kBadPrefix},
+};
+
+// The box's text, caption and icon, and the result field while it was up.
+void ExpectBox(const BoxSeen& box, const wchar_t* text, const std::string& isbnField)
 {
-    const bool error = text != PrefixNotice;
-    EXPECT_EQ(box.text + "|" + box.caption + "|" + box.isbn + (box.icon == (error ? LoadIconA(nullptr, IDI_HAND) : nullptr) ? "" : "|wrong icon"),
-              text + ("|" + std::string(error ? ErrorCaption : NoticeCaption) + "|" + isbn));
+    const bool error = text != kPrefixNotice;
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.caption, error ? L"エラーメッセージ" : L"メッセージ");
+    EXPECT_EQ(box.icon, error ? LoadIconA(nullptr, IDI_HAND) : nullptr);
+    EXPECT_EQ(box.isbnField, isbnField);
 }
 
-int Focused() { return GetDlgCtrlID(GetFocus()); }
-
-// Each attempt starts with a success on screen, so a box shows whether the results were
-// gone before it appeared. Typing stops at the input limit; a text of more than 20
-// characters is set from outside instead, and stays too long whatever its length.
-void ConvertCopyClearPaintAndTab(const Dialog& dialog, HWND window)
+// Each attempt starts with a success on screen, so a box shows whether the results
+// were gone before it appeared.
+void TryEachAttempt(const ConversionDialog& dialog, HWND window)
 {
-    for (const auto& [typed, box] : dialog.attempts) {
+    for (const auto& attempt : kAttempts) {
+        if (attempt.dialog != &dialog) continue;
+        SCOPED_TRACE("typed " + attempt.typed);
         SetDlgItemTextA(window, IDC_INPUT, dialog.input.c_str());
         Key(window, VK_RETURN);
-        SetDlgItemTextA(window, IDC_INPUT, typed.size() > 20 ? typed.c_str() : "");
-        Type(window, typed.size() > 20 ? "" : typed);
+        SetDlgItemTextA(window, IDC_INPUT, "");
+        Type(window, attempt.typed);
         const std::size_t boxesBefore = g_boxes.size();
-        SendDlgItemMessageA(window, IDOK, BM_CLICK, 0, 0);
-        const bool converted = box == nullptr || box == PrefixNotice;
-        EXPECT_EQ(Text(window, IDC_INPUT) + " " + Text(window, IDC_ISBN) + " " + Text(window, IDC_ASIN),
-                  typed.substr(0, typed.size() > 20 ? typed.size() : dialog.input.size()) + (converted ? " " + dialog.isbn + " " + dialog.asin : "  "));
+        Click(window, IDOK);
+
+        const bool converted = attempt.box == nullptr || attempt.box == kPrefixNotice;
+        EXPECT_EQ(Text(window, IDC_INPUT), attempt.typed.substr(0, dialog.input.size()));
+        EXPECT_EQ(Text(window, IDC_ISBN), converted ? dialog.isbn : "");
+        EXPECT_EQ(Text(window, IDC_ASIN), converted ? dialog.asin : "");
         EXPECT_EQ(Focused(), converted ? IDC_INPUT : IDOK) << "a success hands the focus to the input";
-        ASSERT_EQ(g_boxes.size(), boxesBefore + (box != nullptr)) << typed;
-        if (box != nullptr) ExpectBox(g_boxes.back(), box, converted ? dialog.isbn : "");
+        ASSERT_EQ(g_boxes.size(), boxesBefore + (attempt.box != nullptr ? 1 : 0));
+        if (attempt.box != nullptr) ExpectBox(g_boxes.back(), attempt.box, converted ? dialog.isbn : "");
     }
-    SetDlgItemTextA(window, IDC_INPUT, dialog.input.c_str());
-    Key(window, VK_RETURN);
-    for (const auto& [button, text] : {std::pair{IDC_COPY_ISBN, dialog.isbn}, {IDC_COPY_ASIN, dialog.asin}}) {
-        SendDlgItemMessageA(window, button, BM_CLICK, 0, 0);
-        EXPECT_EQ(ClipboardText() + " " + std::to_string(Focused()), text + " " + std::to_string(button));
-    }
-    SendDlgItemMessageA(window, IDC_CLEAR, BM_CLICK, 0, 0);
-    EXPECT_EQ(Text(window, IDC_INPUT) + Text(window, IDC_ISBN) + Text(window, IDC_ASIN) + ClipboardText(), dialog.asin);
-    EXPECT_EQ(Focused(), IDC_INPUT);
-
-    // Black on white for the two result fields only; the platform's colours for the labels.
-    const HDC dc = CreateCompatibleDC(nullptr);
-    for (const int id : {IDC_ISBN, IDC_ASIN, -1}) {
-        SetTextColor(dc, RGB(1, 2, 3)), SetBkColor(dc, RGB(1, 2, 3)), SetBkMode(dc, TRANSPARENT);
-        LOGBRUSH fill = {};
-        GetObjectA(reinterpret_cast<HBRUSH>(dialog.proc(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(GetDlgItem(window, id)))), sizeof fill, &fill);
-        const std::vector<COLORREF> seen = {GetTextColor(dc), GetBkColor(dc), fill.lbColor, static_cast<COLORREF>(GetBkMode(dc))};
-        EXPECT_EQ(seen, (id == -1 ? std::vector<COLORREF>{RGB(1, 2, 3), RGB(1, 2, 3), 0, TRANSPARENT} : std::vector<COLORREF>{0, 0xFFFFFF, 0xFFFFFF, OPAQUE})) << id;
-    }
-    DeleteDC(dc);
-
-    // Typing into a result field changes nothing; Tab goes round, Shift+Tab back.
-    for (const int id : {IDC_ISBN, IDC_COPY_ISBN, IDC_ASIN, IDC_COPY_ASIN, IDOK, IDC_CLEAR, IDCANCEL, IDC_INPUT}) {
-        Key(window, VK_TAB);
-        EXPECT_EQ(Focused(), id);
-        Type(window, "1");
-    }
-    Key(window, VK_TAB, WM_KEYDOWN, true);
-    EXPECT_EQ(Text(window, IDC_ISBN) + Text(window, IDC_ASIN) + Text(window, IDC_INPUT) + std::to_string(Focused()), "12");
 }
 
-// The mode dialog opens the checked direction, with its own procedure.
+void CopyClearAndTypeIntoResult(const ConversionDialog& dialog, HWND window)
+{
+    SetDlgItemTextA(window, IDC_INPUT, dialog.input.c_str());
+    Key(window, VK_RETURN);
+    Click(window, IDC_COPY_ISBN);
+    EXPECT_EQ(ClipboardText(), dialog.isbn);
+    Click(window, IDC_COPY_ASIN);
+    EXPECT_EQ(ClipboardText(), dialog.asin);
+    Click(window, IDC_CLEAR);
+    EXPECT_EQ(Text(window, IDC_INPUT) + Text(window, IDC_ISBN) + Text(window, IDC_ASIN), "");
+    EXPECT_EQ(Focused(), IDC_INPUT);
+    SetFocus(GetDlgItem(window, IDC_ASIN));
+    Type(window, "1");
+    EXPECT_EQ(Text(window, IDC_ASIN), "") << "a result field is read-only";
+}
+
+// Black on white for the result fields only; the platform's colours for the labels.
+void ExpectResultFieldsBlackOnWhite(const ConversionDialog& dialog, HWND window)
+{
+    const COLORREF kUntouched = RGB(1, 2, 3);
+    const HDC dc = CreateCompatibleDC(nullptr);
+    for (const int id : {IDC_ISBN, IDC_ASIN, -1}) {
+        SCOPED_TRACE(id);
+        SetTextColor(dc, kUntouched);
+        SetBkColor(dc, kUntouched);
+        const auto control = reinterpret_cast<LPARAM>(GetDlgItem(window, id));
+        const INT_PTR brush = dialog.proc(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), control);
+        LOGBRUSH fill = {};
+        GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof fill, &fill);
+        const bool result = id != -1;
+        EXPECT_EQ(GetTextColor(dc), result ? RGB(0, 0, 0) : kUntouched);
+        EXPECT_EQ(GetBkColor(dc), result ? RGB(255, 255, 255) : kUntouched);
+        EXPECT_EQ(fill.lbColor, result ? RGB(255, 255, 255) : 0);
+    }
+    DeleteDC(dc);
+}
+
+// What an opening made, to be checked once its dialog has closed.
+struct Made {
+    HWND tooltips[10];
+    HICON icons[2];
+    HBRUSH brush;
+};
+
+std::vector<Made> g_made;
+
+void RecordWhatTheOpeningMade(HWND window, const DialogControls& controls)
+{
+    Made made = {};
+    std::copy_n(&controls.hTipOld2New, std::size(made.tooltips), made.tooltips);
+    for (const WPARAM size : {WPARAM{ICON_SMALL}, WPARAM{ICON_BIG}})
+        made.icons[size] = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, size, 0));
+    made.brush = controls.hWhiteBrush;
+    g_made.push_back(made);
+}
+
+// Whether the control's hint shows once the pointer has rested on it.
+bool HintShowsOnHover(HWND dialog, int id, HWND tooltip)
+{
+    RECT area;
+    GetWindowRect(GetDlgItem(dialog, id), &area);
+    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    for (int waited = 0; waited < 3000 && !IsWindowVisible(tooltip); waited += 10) {
+        Sleep(10);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);   // as the modal loop would
+    }
+    return IsWindowVisible(tooltip) != FALSE;
+}
+
+// The ISBN-10 dialog is closed by its close box (or Alt+F4), the ISBN-13 one by Esc.
+Script Work(const ConversionDialog& dialog)
+{
+    return [&dialog](HWND window) {
+        RecordWhatTheOpeningMade(window, *dialog.controls);
+        TryEachAttempt(dialog, window);
+        CopyClearAndTypeIntoResult(dialog, window);
+        ExpectResultFieldsBlackOnWhite(dialog, window);
+        if (&dialog == &kOld2New) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        if (&dialog == &kNew2Old) Key(window, VK_ESCAPE);
+    };
+}
+
+// The mode dialog opens the checked direction, each with its own procedure. Every
+// dialog takes with it the brush, the icons and the hint windows made for its opening.
 TEST(Dialogs, WorkAsTheUserExpects)
 {
     ASSERT_EQ(GetACP(), 932u) << "texts are compared as Shift-JIS bytes";
     const auto mode = [](HWND window) {
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDC_OLD2NEW);
+        EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+        EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZEBOX, WS_MINIMIZEBOX);
+        RecordWhatTheOpeningMade(window, g_mainControls);
+        EXPECT_TRUE(HintShowsOnHover(window, IDOK, g_mainControls.hTipOk));
         Key(window, VK_RETURN);
         Key(window, VK_DOWN);   // the arrow checks as it moves
         Key(window, VK_RETURN);
-        CheckRadioButton(window, IDC_OLD2NEW, IDC_NEW2OLD, 0);   // neither: only a fault could do this
-        Key(window, VK_RETURN);
-        ExpectBox(g_boxes.back(), UnexpectedErrorMessage, "");
+        Click(window, IDCANCEL);
     };
-    RunDialog(kMode.name, kMode.proc, {mode, [](HWND window) { ConvertCopyClearPaintAndTab(kOld2New, window); },
-                                       [](HWND window) { ConvertCopyClearPaintAndTab(kNew2Old, window); }});
-}
-
-// Every way of closing ends a dialog with 0 and takes with it the brush, the icons and
-// the hint windows made for the opening. Caption, styles and hints are checked on the way.
-TEST(Dialogs, EveryWayOfClosingEndsWithZeroAndReleasesWhatTheOpeningMade)
-{
-    for (const Dialog* dialog : {&kMode, &kOld2New, &kNew2Old}) {
-        for (const int way : {VK_ESCAPE, IDCANCEL, SC_CLOSE}) {
-            HWND tooltips[std::size(kHinted)] = {};
-            HICON icons[2] = {};
-            HBRUSH brush = nullptr;   // the handles as they were while the dialog was open
-            EXPECT_EQ(RunDialog(dialog->name, dialog->proc, {[&](HWND window) {
-                wchar_t caption[32] = {};
-                GetWindowTextW(window, caption, 32);
-                EXPECT_STREQ(caption, dialog->caption);
-                EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, dialog == &kMode ? WS_EX_TOPMOST : 0);
-                EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZEBOX, dialog == &kMode ? WS_MINIMIZEBOX : 0);
-                std::copy_n(&dialog->controls->hTipOld2New, std::size(kHinted), tooltips);
-                brush = dialog->controls->hWhiteBrush;
-                for (std::size_t i = 0; i < std::size(kHinted); ++i) {
-                    wchar_t text[80] = {};
-                    TTTOOLINFOW tool = {TTTOOLINFOW_V2_SIZE, TTF_IDISHWND, window, reinterpret_cast<UINT_PTR>(GetDlgItem(window, kHinted[i])), {}, nullptr, text};
-                    SendMessageW(tooltips[i], TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
-                    EXPECT_STREQ(text, dialog->hints[i] ? dialog->hints[i] : L"") << kHinted[i];
-                }
-                for (const WPARAM size : {WPARAM{ICON_SMALL}, WPARAM{ICON_BIG}}) icons[size] = reinterpret_cast<HICON>(SendMessageA(window, WM_GETICON, size, 0));
-                SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
-                EXPECT_TRUE(IsWindowVisible(window)) << "a system command other than close ends nothing";
-                if (way == VK_ESCAPE) Key(window, VK_ESCAPE);
-                if (way == IDCANCEL) SendDlgItemMessageA(window, IDCANCEL, BM_CLICK, 0, 0);
-                if (way == SC_CLOSE) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);   // the close box, Alt+F4
-            }}), 0);
-            EXPECT_EQ(GetObjectType(brush), 0u) << "a brush outlived its dialog";
-            ICONINFO info;
-            for (const HICON icon : icons) EXPECT_TRUE(icon != nullptr && !GetIconInfo(icon, &info)) << "an icon outlived its dialog";
-            for (const HWND tooltip : tooltips) EXPECT_FALSE(IsWindow(tooltip)) << "a hint outlived its dialog";
+    EXPECT_EQ(RunDialog("IDD_DIALOG", MainDialogProc, {mode, Work(kOld2New), Work(kNew2Old)}), 0);
+    for (const Made& made : g_made) {
+        EXPECT_EQ(GetObjectType(made.brush), 0u) << "a brush outlived its dialog";
+        ICONINFO info;
+        for (const HICON icon : made.icons) {
+            EXPECT_TRUE(icon != nullptr && !GetIconInfo(icon, &info)) << "an icon outlived its dialog";
         }
+        for (const HWND tooltip : made.tooltips) EXPECT_FALSE(IsWindow(tooltip)) << "a hint outlived its dialog";
     }
 }
 
@@ -159,11 +193,15 @@ TEST(Program, EndsWithZeroWhenTheModeDialogCloses)
 {
     const intptr_t process = _spawnl(_P_NOWAIT, "Quenzel.exe", "Quenzel.exe", nullptr);
     HWND window = nullptr;
-    for (int tries = 0; tries < 100 && window == nullptr; ++tries, Sleep(100)) window = FindWindowW(nullptr, L"Dovrant");
+    for (int tries = 0; tries < 100 && window == nullptr; ++tries) {
+        Sleep(100);
+        window = FindWindowW(nullptr, L"Dovrant");
+    }
+    ASSERT_NE(window, nullptr) << "the program shows no mode dialog";
     PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
     int status = -1;
     EXPECT_EQ(_cwait(&status, process, 0), process);
     EXPECT_EQ(status, 0);
 }
 
-}  // namespace
+}   // namespace
