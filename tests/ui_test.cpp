@@ -26,12 +26,13 @@ struct ConversionDialog {
     std::string input;   // as long as the input limit, and what it converts to
     std::string isbn;
     std::string asin;
+    std::wstring isbnHint;   // what resting on the result field shows
 };
 
-const ConversionDialog kOld2New = {&g_old2NewControls, Old2NewDialogProc, "0-8044-2957-X", "978-0-8044-2957-3",
-                                   "080442957X"};
-const ConversionDialog kNew2Old = {&g_new2OldControls, New2OldDialogProc, "978-0-8044-2957-3", "0-8044-2957-X",
-                                   "080442957X"};
+const ConversionDialog kOld2New = {&g_old2NewControls,  Old2NewDialogProc, "0-8044-2957-X",
+                                   "978-0-8044-2957-3", "080442957X",      L"13桁のISBNを表示します。"};
+const ConversionDialog kNew2Old = {&g_new2OldControls, New2OldDialogProc, "978-0-8044-2957-3",
+                                   "0-8044-2957-X",    "080442957X",      L"10桁のISBNを表示します。"};
 
 // What is typed in which dialog, and the box it brings (null for none). Typing stops at
 // the input limit, so the first attempt in each dialog converts.
@@ -136,8 +137,8 @@ void RecordWhatTheOpeningMade(HWND window, const DialogControls& controls)
     g_made.push_back(made);
 }
 
-// Whether the control's hint shows once the pointer has rested on it.
-bool HintShowsOnHover(HWND dialog, int id, HWND tooltip)
+// The hint that shows once the pointer has rested on a control, if any.
+std::wstring HintOnHover(HWND dialog, int id, HWND tooltip)
 {
     RECT area;
     GetWindowRect(GetDlgItem(dialog, id), &area);
@@ -147,7 +148,11 @@ bool HintShowsOnHover(HWND dialog, int id, HWND tooltip)
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);   // as the modal loop would
     }
-    return IsWindowVisible(tooltip) != FALSE;
+    wchar_t text[80] = {};
+    TTTOOLINFOW tool = {TTTOOLINFOW_V2_SIZE};
+    tool.lpszText = text;
+    if (IsWindowVisible(tooltip)) SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return text;
 }
 
 // The ISBN-10 dialog is closed by its close box (or Alt+F4), the ISBN-13 one by Esc.
@@ -155,6 +160,7 @@ Script Work(const ConversionDialog& dialog)
 {
     return [&dialog](HWND window) {
         RecordWhatTheOpeningMade(window, *dialog.controls);
+        EXPECT_EQ(HintOnHover(window, IDC_ISBN, dialog.controls->hTipIsbn), dialog.isbnHint);
         TryEachAttempt(dialog, window);
         CopyClearAndTypeIntoResult(dialog, window);
         ExpectResultFieldsBlackOnWhite(dialog, window);
@@ -172,7 +178,6 @@ TEST(Dialogs, WorkAsTheUserExpects)
         EXPECT_EQ(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
         EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_MINIMIZEBOX, WS_MINIMIZEBOX);
         RecordWhatTheOpeningMade(window, g_mainControls);
-        EXPECT_TRUE(HintShowsOnHover(window, IDOK, g_mainControls.hTipOk));
         Key(window, VK_RETURN);
         Key(window, VK_DOWN);   // the arrow checks as it moves
         Key(window, VK_RETURN);
