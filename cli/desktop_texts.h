@@ -43,8 +43,7 @@ inline constexpr wchar_t kStoppedText[] = L"\n中止しました。残りのフ�
 inline constexpr wchar_t kConvertedLinesText[] = L"  変換できた行: ";
 inline constexpr wchar_t kRefusedLinesText[] = L"  変換できなかった行: ";
 inline constexpr wchar_t kResultText[] = L"  結果: ";
-inline constexpr wchar_t kLongLinesText[] =
-    L"  256 バイトを超える長い行がありました（ISBN ではないので、桁数の誤りとして数えています）: ";
+inline constexpr wchar_t kLongLinesText[] = L"  長すぎる行（256 バイト超。桁数の誤りとして数えています）: ";
 
 // Why lines were refused, with the status word that the result file shows, in the
 // order of ConversionOutcome (Converted has none).
@@ -64,11 +63,12 @@ inline constexpr const wchar_t* kProblemTexts[] = {
     L"  フォルダーです。フォルダーの中のテキストファイルをドロップしてください。",
     L"  ファイルを開けませんでした。ほかのプログラムが使っていないか確かめてください。",
     L"  空のファイルです。結果のファイルは作っていません。",
-    L"  テキストファイルではありません（NUL 文字を含みます）。メモ帳で「UTF-16」で保存した\n"
-    L"  ファイルなら、「UTF-8」か「ANSI」を選んで保存し直してください。結果のファイルは作っていません。",
+    L"  テキストファイルではありません（NUL 文字を含みます）。メモ帳で「UTF-16」\n"
+    L"  で保存したファイルなら、「UTF-8」か「ANSI」を選んで保存し直してください。\n"
+    L"  結果のファイルは作っていません。",
     L"  読み込みの途中で失敗しました。結果のファイルは作っていません。",
     L"  結果のファイルを作れませんでした。フォルダーに書き込めるか確かめてください。",
-    L"  結果のファイルを書き終えられませんでした（ディスクの空きを確かめてください）。\n"
+    L"  結果のファイルを書き終えられませんでした。ディスクの空きを確かめてください。\n"
     L"  書きかけのファイルは削除しました。",
     L"  中止しました。書きかけの結果のファイルは削除しました。",
 };

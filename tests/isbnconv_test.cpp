@@ -63,7 +63,7 @@ std::string Repeat(const std::string& text, int times)
 }
 
 // Every accepted form of both directions, each refusal's status, the echo, option
-// parsing and the exit statuses; a line far longer than memory allows, and records well
+// parsing and exit statuses 0, 1 and 2; a line far longer than memory allows, and records well
 // past the end of the output buffer.
 TEST(Isbnconv, WritesOneRecordPerInput)
 {

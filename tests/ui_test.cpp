@@ -22,17 +22,13 @@ const wchar_t kPrefixNotice[] = L"先頭の3桁は誤っている可能性があ
 
 struct ConversionDialog {
     const DialogControls* controls;
-    DLGPROC proc;
     std::string input;   // as long as the input limit, and what it converts to
     std::string isbn;
     std::string asin;
-    std::wstring isbnHint;   // what resting on the result field shows
 };
 
-const ConversionDialog kOld2New = {&g_old2NewControls,  Old2NewDialogProc, "0-8044-2957-X",
-                                   "978-0-8044-2957-3", "080442957X",      L"13桁のISBNを表示します。"};
-const ConversionDialog kNew2Old = {&g_new2OldControls, New2OldDialogProc, "978-0-8044-2957-3",
-                                   "0-8044-2957-X",    "080442957X",      L"10桁のISBNを表示します。"};
+const ConversionDialog kOld2New = {&g_old2NewControls, "0-8044-2957-X", "978-0-8044-2957-3", "080442957X"};
+const ConversionDialog kNew2Old = {&g_new2OldControls, "978-0-8044-2957-3", "0-8044-2957-X", "080442957X"};
 
 // What is typed in which dialog, and the box it brings (null for none). Typing stops at
 // the input limit, so the first attempt in each dialog converts.
@@ -41,10 +37,15 @@ const struct {
     std::string typed;
     const wchar_t* box;
 } kAttempts[] = {
-    {&kOld2New, "0-8044-2957-X-1", kPrefixNotice}, {&kOld2New, "", kNoInput},
-    {&kOld2New, "030640615", kWrongDigitCount},    {&kOld2New, "080442957x", kInvalidData},
-    {&kOld2New, "0306406153", kBadCheckDigit},     {&kNew2Old, "978-0-8044-2957-3-1", nullptr},
-    {&kNew2Old, "9790306406156", kBadPrefix},
+    // clang-format off
+    {&kOld2New, "0-8044-2957-X-1",     kPrefixNotice},
+    {&kOld2New, "",                    kNoInput},
+    {&kOld2New, "030640615",           kWrongDigitCount},
+    {&kOld2New, "080442957x",          kInvalidData},
+    {&kOld2New, "0306406153",          kBadCheckDigit},
+    {&kNew2Old, "978-0-8044-2957-3-1", nullptr},
+    {&kNew2Old, "9790306406156",       kBadPrefix},
+    // clang-format on
 };
 
 // The box's text, caption and icon, and the result field while it was up.
@@ -98,7 +99,7 @@ void CopyClearAndTypeIntoResult(const ConversionDialog& dialog, HWND window)
 }
 
 // Black on white for the result fields only; the platform's colours for the labels.
-void ExpectResultFieldsBlackOnWhite(const ConversionDialog& dialog, HWND window)
+void ExpectResultFieldsBlackOnWhite(HWND window)
 {
     const COLORREF kUntouched = RGB(1, 2, 3);
     const HDC dc = CreateCompatibleDC(nullptr);
@@ -107,7 +108,8 @@ void ExpectResultFieldsBlackOnWhite(const ConversionDialog& dialog, HWND window)
         SetTextColor(dc, kUntouched);
         SetBkColor(dc, kUntouched);
         const auto control = reinterpret_cast<LPARAM>(GetDlgItem(window, id));
-        const INT_PTR brush = dialog.proc(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), control);
+        const auto proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrA(window, DWLP_DLGPROC));
+        const INT_PTR brush = proc(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), control);
         LOGBRUSH fill = {};
         GetObjectA(reinterpret_cast<HBRUSH>(brush), sizeof fill, &fill);
         const bool result = id != -1;
@@ -155,15 +157,19 @@ std::wstring HintOnHover(HWND dialog, int id, HWND tooltip)
     return text;
 }
 
-// The ISBN-10 dialog is closed by its close box (or Alt+F4), the ISBN-13 one by Esc.
-Script Work(const ConversionDialog& dialog)
+// The hints of the input and the result field are checked as they show. The ISBN-10
+// dialog is closed by its close box (or Alt+F4), the ISBN-13 one by Esc.
+Script Work(const ConversionDialog& dialog, const wchar_t* inputHint, const wchar_t* isbnHint)
 {
-    return [&dialog](HWND window) {
+    return [&dialog, inputHint, isbnHint](HWND window) {
         RecordWhatTheOpeningMade(window, *dialog.controls);
-        EXPECT_EQ(HintOnHover(window, IDC_ISBN, dialog.controls->hTipIsbn), dialog.isbnHint);
+        EXPECT_EQ(HintOnHover(window, IDC_INPUT, dialog.controls->hTipInput), inputHint);
+        EXPECT_EQ(HintOnHover(window, IDC_ISBN, dialog.controls->hTipIsbn), isbnHint);
         TryEachAttempt(dialog, window);
         CopyClearAndTypeIntoResult(dialog, window);
-        ExpectResultFieldsBlackOnWhite(dialog, window);
+        ExpectResultFieldsBlackOnWhite(window);
+        SendMessageA(window, WM_SYSCOMMAND, SC_RESTORE, 0);
+        EXPECT_TRUE(IsWindowVisible(window)) << "a system command other than close ends nothing";
         if (&dialog == &kOld2New) PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
         if (&dialog == &kNew2Old) Key(window, VK_ESCAPE);
     };
@@ -183,7 +189,9 @@ TEST(Dialogs, WorkAsTheUserExpects)
         Key(window, VK_RETURN);
         Click(window, IDCANCEL);
     };
-    EXPECT_EQ(RunDialog("IDD_DIALOG", MainDialogProc, {mode, Work(kOld2New), Work(kNew2Old)}), 0);
+    const Script old2New = Work(kOld2New, L"10桁のISBNを入力します。", L"13桁のISBNを表示します。");
+    const Script new2Old = Work(kNew2Old, L"13桁のISBNを入力します。", L"10桁のISBNを表示します。");
+    EXPECT_EQ(RunDialog("IDD_DIALOG", MainDialogProc, {mode, old2New, new2Old}), 0);
     for (const Made& made : g_made) {
         EXPECT_EQ(GetObjectType(made.brush), 0u) << "a brush outlived its dialog";
         ICONINFO info;

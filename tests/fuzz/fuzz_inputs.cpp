@@ -34,10 +34,9 @@ void CheckConversions(std::string_view input)
         const ConversionResult result = (toIsbn13 ? ConvertOld2New : ConvertNew2Old)(input);
         const std::size_t isbnLength = strnlen(result.isbnText, sizeof result.isbnText);
         const std::size_t asinLength = strnlen(result.asinText, sizeof result.asinText);
-        if (result.outcome != ConversionOutcome::Converted) {
-            Require(isbnLength == 0 && asinLength == 0);
-            continue;
-        }
+        const bool converted = result.outcome == ConversionOutcome::Converted;
+        Require(converted || (isbnLength == 0 && asinLength == 0));
+        if (!converted) continue;
         const std::size_t expectedLength = toIsbn13 ? input.size() + 4 : (input.size() == 17 ? 13 : 10);
         Require(isbnLength == expectedLength && asinLength == 10);
         const ConversionResult back = (toIsbn13 ? ConvertNew2Old : ConvertOld2New)(result.isbnText);
