@@ -80,6 +80,10 @@ void TryEachAttempt(const ConversionDialog& dialog, HWND window)
         ASSERT_EQ(g_boxes.size(), boxesBefore + (attempt.box != nullptr ? 1 : 0));
         if (attempt.box != nullptr) ExpectBox(g_boxes.back(), attempt.box, converted ? dialog.isbn : "");
     }
+    // Only another program can put a text past the limit: it stays too long to convert.
+    SetDlgItemTextA(window, IDC_INPUT, (dialog.input + std::string(30, ' ')).c_str());
+    Click(window, IDOK);
+    ExpectBox(g_boxes.back(), kWrongDigitCount, "");
 }
 
 void CopyClearAndTypeIntoResult(const ConversionDialog& dialog, HWND window)
