@@ -31,6 +31,13 @@ const Direction* AskDirection(Console& console, const Cancellation& cancellation
 
 std::wstring FileName(const std::wstring& path) { return path.substr(path.find_last_of(L"\\/") + 1); }
 
+std::size_t RefusedLines(const FileReport& report)
+{
+    std::size_t refused = 0;
+    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) refused += report.counts[outcome];
+    return refused;
+}
+
 void Describe(const FileReport& report, Console& console)
 {
     if (report.problem != FileProblem::None) {
@@ -38,25 +45,14 @@ void Describe(const FileReport& report, Console& console)
         console.Write(L"\n");
         return;
     }
-    std::size_t refused = 0;
-    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) refused += report.counts[outcome];
     console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");
-    console.Write(kRefusedLinesText + std::to_wstring(refused) + L"\n");
+    console.Write(kRefusedLinesText + std::to_wstring(RefusedLines(report)) + L"\n");
     for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
         if (report.counts[outcome] == 0) continue;
         console.Write(kRefusalReasons[outcome] + std::to_wstring(report.counts[outcome]) + L"\n");
     }
     if (report.longLines > 0) console.Write(kLongLinesText + std::to_wstring(report.longLines) + L"\n");
     console.Write(kResultText + FileName(report.resultPath) + L"\n");
-}
-
-bool AllConverted(const FileReport& report)
-{
-    if (report.problem != FileProblem::None) return false;
-    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
-        if (report.counts[outcome] != 0) return false;
-    }
-    return true;
 }
 
 }   // namespace
@@ -80,7 +76,7 @@ int RunDropSession(const std::vector<std::wstring>& paths, Console& console, Can
                       FileName(paths[i]) + L"\n");
         const FileReport report = ConvertDroppedFile(paths[i], *direction, cancellation);
         Describe(report, console);
-        allConverted = allConverted && AllConverted(report);
+        allConverted = allConverted && report.problem == FileProblem::None && RefusedLines(report) == 0;
     }
     console.Write(L"\n");
     return allConverted ? 0 : 1;

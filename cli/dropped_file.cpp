@@ -18,6 +18,19 @@ namespace {
 // The highest copy number tried before giving up on finding a free name.
 constexpr int kMostAttempts = 999;
 
+// The result's path for the n-th try: "books.txt" gives "books_ISBN13.txt", then
+// "books_ISBN13 (2).txt" and so on, as Explorer names copies.
+std::wstring ResultPath(const std::wstring& input, const Direction& direction, int attempt)
+{
+    const std::size_t nameStart = input.find_last_of(L"\\/:") + 1;   // npos + 1 is 0
+    std::size_t dot = input.rfind(L'.');
+    if (dot == std::wstring::npos || dot <= nameStart) dot = input.size();   // ".profile" is all name
+    std::wstring result = input.substr(0, dot);
+    result += &direction == &kTo13 ? L"_ISBN13" : L"_ISBN10";
+    if (attempt > 1) result += L" (" + std::to_wstring(attempt) + L")";
+    return result + L".txt";
+}
+
 // The temporary result is opened for writing only here, and by no one else.
 struct TemporaryResult {
     std::wstring path;
@@ -126,17 +139,6 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
 }
 
 }   // namespace
-
-std::wstring ResultPath(const std::wstring& input, const Direction& direction, int attempt)
-{
-    const std::size_t nameStart = input.find_last_of(L"\\/:") + 1;   // npos + 1 is 0
-    std::size_t dot = input.rfind(L'.');
-    if (dot == std::wstring::npos || dot <= nameStart) dot = input.size();   // ".profile" is all name
-    std::wstring result = input.substr(0, dot);
-    result += &direction == &kTo13 ? L"_ISBN13" : L"_ISBN10";
-    if (attempt > 1) result += L" (" + std::to_wstring(attempt) + L")";
-    return result + L".txt";
-}
 
 FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation)
 {

@@ -36,8 +36,4 @@ struct FileReport {
     std::wstring resultPath;   // empty unless a result was written
 };
 
-// The result's path for the n-th try: "books.txt" gives "books_ISBN13.txt", then
-// "books_ISBN13 (2).txt" and so on, as Explorer names copies.
-std::wstring ResultPath(const std::wstring& input, const Direction& direction, int attempt);
-
 FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation);
