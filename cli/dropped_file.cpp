@@ -38,11 +38,23 @@ struct TemporaryResult {
     std::FILE* stream = nullptr;
 };
 
-void SetDeletedOnClose(HANDLE file, bool deleted)
+// The delete-on-close mark of an open file came with Vista, and the zip runs on XP
+// too: the call is looked up at run time. Where it is missing, a result that is
+// not completed is deleted by name instead, which a killed process cannot do.
+struct DispositionInfo {
+    BOOLEAN deleteFile;
+};
+constexpr int kFileDispositionInfo = 4;   // of FILE_INFO_BY_HANDLE_CLASS
+using SetFileInformationByHandleCall = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
+
+// False where the system has no such mark, or the call failed.
+bool SetDeletedOnClose(HANDLE file, bool deleted)
 {
-    FILE_DISPOSITION_INFO disposition = {};
-    disposition.DeleteFile = deleted;
-    SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+    static const auto setInformation = reinterpret_cast<SetFileInformationByHandleCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetFileInformationByHandle")));
+    if (setInformation == nullptr) return false;
+    DispositionInfo disposition = {deleted};
+    return setInformation(file, kFileDispositionInfo, &disposition, sizeof disposition) != 0;
 }
 
 FileProblem OpenTemporaryResult(const std::wstring& input, const Direction& direction, TemporaryResult& result,

@@ -1,8 +1,8 @@
-# Shared part of the MinGW-w64 toolchain files; TOOLCHAIN_PREFIX names the target and
-# THREAD_MODEL picks Debian's compiler variant (GoogleTest needs std::mutex, which
-# only the posix variant has; everything is linked statically either way).
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-${THREAD_MODEL})
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-${THREAD_MODEL})
+# Shared part of the MinGW-w64 toolchain files; TOOLCHAIN_PREFIX names the target.
+# Debian's win32 variant of the compilers: the posix one would link winpthread into
+# isbnconv.exe, and with it GetTickCount64, which XP does not have.
+set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
+set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

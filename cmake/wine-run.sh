@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Runs a 64-bit Windows program of the build under Wine, in a private prefix kept in
-# the build directory, with the Japanese ANSI code page (932).
+# Runs a Windows program of the build under Wine, in a private prefix kept in the
+# build directory, with the Japanese ANSI code page (932). The prefix is a 64-bit one
+# with Wine's 32-bit half (WoW64): Wine's own services stay 64-bit and start fast,
+# and a 32-bit program runs in 32-bit Wine, through qemu-user where the kernel
+# cannot run 32-bit code itself (scripts/setup.sh sets that up).
 #   wine-run.sh PROGRAM.exe [ARGS...]     runs a program
 #   wine-run.sh --init                    creates the prefix (once; later calls do nothing)
 set -euo pipefail
@@ -8,13 +11,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=${WINEPREFIX:-$here/../build/wineprefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEARCH=win64
 export LC_ALL=ja_JP.UTF-8
-wine=/usr/lib/wine/wine64
+# This loader starts a program in Wine's 32- or 64-bit half, as the program needs;
+# the prefix itself is made and set with Wine's 64-bit tools.
+wine=/usr/lib/wine/wine
+wine64=/usr/lib/wine/wine64
 
 if [ "${1:-}" = --init ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
         mkdir -p "$WINEPREFIX"
-        "$wine" wineboot --init >/dev/null 2>&1 || true
+        "$wine64" wineboot --init >/dev/null 2>&1 || true
     fi
     # Wine draws the caption buttons with its own Marlett font; without it in the
     # prefix they show as the letters "0 1 r".
@@ -24,8 +31,8 @@ if [ "${1:-}" = --init ]; then
         cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
     fi
     # No window manager under a virtual display: let Wine place windows and give focus itself.
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
     # Let the Wine server exit, so that the next program starts one with its own display.
     /usr/lib/wine/wineserver -w || true
     exit 0
