@@ -16,7 +16,7 @@ std::size_t Isbn10Length(std::size_t inputLength) { return inputLength == 17 ? 1
 
 // A status word with its TAB, in a slot of fixed size so that it is copied whole.
 struct StatusField {
-    char text[20];
+    char text[kStatusFieldRoom];
     std::size_t length;
 };
 
@@ -55,6 +55,12 @@ const Direction kTo10 = {ConvertNew2Old, Isbn10Length};
 
 void BatchConverter::WriteFields(std::string_view input)
 {
+    out_.Advance(PutFields(input, out_.Place(kFieldsRoom)));
+    out_.Write(input);
+}
+
+char* BatchConverter::PutFields(std::string_view input, char* place)
+{
     const ConversionResult result = direction_.convert(input);
     ++counts_[static_cast<std::size_t>(result.outcome)];
 
@@ -64,12 +70,10 @@ void BatchConverter::WriteFields(std::string_view input)
     const std::size_t asinLength = converted ? kAsinLength : 0;
 
     // Each array is copied whole and the next field starts where its text ends.
-    char* place = out_.Place(sizeof status.text + sizeof result.isbnText + sizeof result.asinText + 2);
     place = PutField(place, status.text, status.length);
     place = PutField(place, result.isbnText, isbnLength);
     *place++ = '\t';
     place = PutField(place, result.asinText, asinLength);
     *place++ = '\t';
-    out_.Advance(place);
-    out_.Write(input);
+    return place;
 }

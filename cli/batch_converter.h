@@ -23,6 +23,9 @@ extern const Direction kTo10;   // ISBN-13 (978) to ISBN-10
 
 inline constexpr std::size_t kOutcomeCount = 6;
 
+// The room a status word takes with its TAB, in a slot of fixed size.
+inline constexpr std::size_t kStatusFieldRoom = 20;
+
 // The status word of an outcome, as the first field of a record.
 constexpr std::string_view StatusName(ConversionOutcome outcome)
 {
@@ -53,7 +56,7 @@ public:
     // first bytes decide the outcome and the rest is only echoed.
     void LongLineBegin(std::string_view head)
     {
-        ++longLines_;
+        CountLongLine();
         WriteFields(head);
     }
     void LongLinePart(std::string_view part) { out_.Write(part); }
@@ -69,6 +72,14 @@ public:
     // How many inputs ended in the outcome, and how many lines were too long to be an ISBN.
     std::size_t Count(ConversionOutcome outcome) const { return counts_[static_cast<std::size_t>(outcome)]; }
     std::size_t LongLines() const { return longLines_; }
+
+    // For records in another encoding: converts `input`, counts its outcome, and puts
+    // the status, ISBN and ASIN fields, each with its TAB, at `place`, which has room
+    // for kFieldsRoom bytes. Returns the end of what it put.
+    static constexpr std::size_t kFieldsRoom =
+        kStatusFieldRoom + sizeof(ConversionResult::isbnText) + sizeof(ConversionResult::asinText) + 2;
+    char* PutFields(std::string_view input, char* place);
+    void CountLongLine() { ++longLines_; }
 
 private:
     void WriteFields(std::string_view input);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -68,7 +69,12 @@ std::string Repeat(const std::string& text, int times)
 TEST(Isbnconv, WritesOneRecordPerInput)
 {
     const std::string huge(64 << 20, '7');
-    const std::string record = Ok("978-0306406157", "0306406152", "0306406152");
+    // Records of three lengths, so that the output buffer's end falls inside the span
+    // that a record reserves for its fields.
+    const std::string mixed = "0306406152\n0-306-40615-2\nx\n";
+    const std::string records = Ok("978-0306406157", "0306406152", "0306406152") +
+                                Ok("978-0-306-40615-7", "0306406152", "0-306-40615-2") +
+                                Refused("wrong-digit-count", "x");
     const struct {
         std::string args, input, output;
         int status;
@@ -93,8 +99,8 @@ TEST(Isbnconv, WritesOneRecordPerInput)
         {"", "0306406152\n", "", 2},
         {"to11 0306406152", "", "", 2},
         {"to13 --bogus 0306406152", "", "", 2},
-        {"to13", huge, Refused("wrong-digit-count", huge), 1},             // held in memory, it would not fit
-        {"to13", Repeat("0306406152\n", 4000), Repeat(record, 4000), 0},   // more than the 64 KiB output buffer
+        {"to13", huge, Refused("wrong-digit-count", huge), 1},     // held in memory, it would not fit
+        {"to13", Repeat(mixed, 2000), Repeat(records, 2000), 1},   // more than the 64 KiB output buffer
     };
     for (const auto& run : kRuns) {
         SCOPED_TRACE(run.args + " with " + std::to_string(run.input.size()) + " bytes in");
@@ -104,12 +110,19 @@ TEST(Isbnconv, WritesOneRecordPerInput)
 }
 
 #ifdef _WIN32
-// A console whose user types the given answers, one per question.
+// A console whose user types the given answers, one per question, and presses Ctrl+C
+// once a given text has been shown.
 struct ScriptedConsole : Console {
     std::vector<std::wstring> answers;
     std::wstring shown;
+    std::wstring cancelWhenShown = L"never";
+    Cancellation cancellation;
 
-    void Write(std::wstring_view text) override { shown += text; }
+    void Write(std::wstring_view text) override
+    {
+        shown += text;
+        if (shown.find(cancelWhenShown) != std::wstring::npos) cancellation.requested = true;
+    }
     bool ReadLine(std::wstring& line) override
     {
         if (answers.empty()) return false;
@@ -117,39 +130,91 @@ struct ScriptedConsole : Console {
         answers.erase(answers.begin());
         return true;
     }
+    void DiscardTypedAhead() override
+    {
+        answers.clear();
+        shown += L"|";
+    }
 };
 
-// Files as Explorer drops them, in a folder whose name holds Hangul, which code page
-// 932 cannot spell; the folder itself is dropped too.
+std::wstring Problem(FileProblem problem) { return kProblemTexts[static_cast<int>(problem)]; }
+
+std::string Utf16(const std::string& ascii, bool bigEndian)
+{
+    std::string bytes;
+    for (const char c : ascii) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
+    return bytes;
+}
+
+// Files as Explorer drops them, in a folder whose name holds a dot and Hangul, which
+// code page 932 cannot spell. The first session is dropped onto the program and
+// converts to ISBN-13; the second takes two files dragged onto the guide's window,
+// converts to ISBN-10 and is stopped with Ctrl+C before its second file.
 TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / L"isbnconv 書籍 한글";
+    const fs::path folder = fs::temp_directory_path() / L"v1.2 書籍 한글";
     fs::remove_all(folder);
     fs::create_directories(folder);
-    const std::string books = kBom + "4-10-101001-3\r\n\r\n4 10 101001 3";
-    std::ofstream(folder / L"一覧.txt", std::ios::binary) << books;
-    std::ofstream(folder / L"一覧_ISBN13.txt", std::ios::binary) << "already here";
-    std::ofstream(folder / L"utf16.txt", std::ios::binary) << std::string{'\xFF', '\xFE', '4', '\0'};
-
-    ScriptedConsole console;
-    console.answers = {L"3", L"１"};   // a wrong answer, then a full-width 1
-    Cancellation cancellation;
-    EXPECT_EQ(RunDropSession({folder / L"一覧.txt", folder / L"utf16.txt", folder}, console, cancellation), 1);
-    EXPECT_EQ(Contents(folder / L"一覧_ISBN13 (2).txt"),
-              Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n") + Refused("no-input", "", "\r\n") +
-                  Refused("invalid-data", "4 10 101001 3", "\r\n"));
-    EXPECT_EQ(Contents(folder / L"一覧.txt"), books);
-    EXPECT_EQ(Contents(folder / L"一覧_ISBN13.txt"), "already here");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 4) << "one result, nothing else";
-
-    const std::wstring summary = kConvertedLinesText + std::wstring(L"1\n") + kRefusedLinesText + L"2\n" +
-                                 kRefusalReasons[1] + L"1\n" + kRefusalReasons[3] + L"1\n" + kResultText +
-                                 L"一覧_ISBN13 (2).txt\n";
-    for (const std::wstring& text : {std::wstring(kChooseAgainText), summary,
-                                     std::wstring(kProblemTexts[static_cast<int>(FileProblem::Binary)])}) {
-        EXPECT_NE(console.shown.find(text), std::wstring::npos) << "not shown";
+    const std::map<std::wstring, std::string> inputs = {
+        {L"一覧.txt", kBom + "4-10-101001-3\r\n\r\n4 10 101001 3"},
+        {L"一覧_ISBN13.txt", "already here"},
+        {L"books", "4101010013\n" + std::string(300, '1')},
+        {L"books_ISBN13.txt.tmp", "left over"},
+        {L"utf16.txt", "\xFF\xFE" + Utf16("4-10-101001-3\r\n", false) + "\x11\xFF"},   // then a full-width 1
+        {L"empty.txt", ""},
+        {L"bom.txt", kBom},
+        {L"binary.txt", std::string("4-10\0", 5)},
+        {L"book.xlsx", "PK\x03\x04[Content_Types].xml xl/workbook.xml"},
+        {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
+        {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
+    };
+    for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
+    std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
+    for (const wchar_t* name : {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"book.xlsx"}) {
+        dropped.push_back(folder / name);
     }
+
+    ScriptedConsole onProgram;
+    onProgram.answers = {L"3", L"１", L"typed during the conversion"};   // a wrong answer, then a full-width 1
+    EXPECT_EQ(RunExplorerSession(dropped, onProgram, onProgram.cancellation), 1);
+    ScriptedConsole onWindow;
+    onWindow.answers = {
+        L"\"" + (folder / L"list 13.txt").wstring() + L"\" \"" + (folder / L"large.txt").wstring() + L"\"",
+        L"2"};   // as the console pastes two paths that hold spaces
+    onWindow.cancelWhenShown = L"[2/2]";
+    EXPECT_EQ(RunExplorerSession({}, onWindow, onWindow.cancellation), 1);
+
+    const std::map<std::wstring, std::string> results = {
+        {L"一覧_ISBN13 (2).txt", kBom + Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n") +
+                                     Refused("no-input", "", "\r\n") +
+                                     Refused("invalid-data", "4 10 101001 3", "\r\n")},
+        {L"books_ISBN13 (2).txt", Ok("978-4101010014", "4101010013", "4101010013", "\r\n") +
+                                      Refused("wrong-digit-count", std::string(300, '1'), "\r\n")},
+        {L"utf16_ISBN13.txt", "\xFF\xFE" +
+                                  Utf16(Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n"), false) +
+                                  Utf16("wrong-digit-count\t\t\t", false) + "\x11\xFF" + Utf16("\r\n", false)},
+        {L"list 13_ISBN10.txt",
+         "\xFE\xFF" + Utf16(Ok("4-10-101001-3", "4101010013", "978-4-10-101001-4", "\r\n"), true)},
+    };
+    for (const auto& [name, bytes] : results) EXPECT_EQ(Contents(folder / name), bytes);
+    for (const auto& [name, bytes] : inputs) EXPECT_EQ(Contents(folder / name), bytes) << "an input changed";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), inputs.size() + results.size())
+        << "a result of an empty, binary or cancelled file, or a temporary file, was left";
+
+    const std::wstring summary = kConvertedLinesText + std::wstring(L"1\n") + kRefusedLinesText + L"1\n" +
+                                 kRefusalReasons[2] + L"1\n" + kLongLinesText + L"1\n" + kResultText +
+                                 L"books_ISBN13 (2).txt\n";
+    for (const std::wstring& text :
+         {std::wstring(kChooseAgainText), summary,
+          kResultText + std::wstring(L"一覧_ISBN13 (2).txt（UTF-8、BOM 付き）"), Problem(FileProblem::Folder),
+          Problem(FileProblem::NotFound), Problem(FileProblem::Empty) + L"\n\n[8/",
+          Problem(FileProblem::Empty) + L"\n\n[7/", Problem(FileProblem::Binary), Problem(FileProblem::ExcelWorkbook),
+          L"|" + std::wstring(kPressEnterText)}) {
+        EXPECT_NE(onProgram.shown.find(text), std::wstring::npos) << "not shown";
+    }
+    EXPECT_TRUE(onWindow.shown.starts_with(kWelcomeText));
+    EXPECT_NE(onWindow.shown.find(Problem(FileProblem::Cancelled)), std::wstring::npos);
 }
 #endif
 

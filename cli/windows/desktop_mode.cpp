@@ -5,8 +5,8 @@
 #include <shellapi.h>
 
 #include <string_view>
+#include <utility>
 
-#include "desktop_texts.h"
 #include "drop_session.h"
 
 namespace {
@@ -14,7 +14,7 @@ namespace {
 Cancellation g_cancellation;
 
 // Ctrl+C stops the session between two reads; when the window closes the process
-// ends anyway, and a half-written result goes with it (see dropped_file.cpp).
+// ends anyway, and the system deletes a half-written result (see dropped_file.cpp).
 BOOL WINAPI OnControlEvent(DWORD)
 {
     g_cancellation.requested = true;
@@ -44,6 +44,8 @@ public:
             }
         }
     }
+
+    void DiscardTypedAhead() override { FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE)); }
 };
 
 }   // namespace
@@ -66,15 +68,8 @@ int RunFromExplorer()
     WindowsConsole console;
     int argc = 0;
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-    int status = 0;
-    if (argv == nullptr || argc < 2) {
-        console.Write(kWelcomeText);
-    } else {
-        status = RunDropSession(std::vector<std::wstring>(argv + 1, argv + argc), console, g_cancellation);
-    }
+    std::vector<std::wstring> paths;
+    if (argv != nullptr && argc > 1) paths.assign(argv + 1, argv + argc);
     LocalFree(argv);
-    console.Write(kPressEnterText);
-    std::wstring ignored;
-    console.ReadLine(ignored);
-    return status;
+    return RunExplorerSession(std::move(paths), console, g_cancellation);
 }

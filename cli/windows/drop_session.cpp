@@ -1,16 +1,22 @@
 #include "drop_session.h"
 
-#include <string_view>
+#include <windows.h>
 
 #include "desktop_texts.h"
 
 namespace {
 
+std::wstring_view Trimmed(std::wstring_view text)
+{
+    while (!text.empty() && (text.front() == L' ' || text.front() == L'\u3000')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\u3000')) text.remove_suffix(1);
+    return text;
+}
+
 // Half-width or full-width digit, as an input method may leave either.
 const Direction* DirectionOf(std::wstring_view answer)
 {
-    while (!answer.empty() && (answer.front() == L' ' || answer.front() == L'\u3000')) answer.remove_prefix(1);
-    while (!answer.empty() && (answer.back() == L' ' || answer.back() == L'\u3000')) answer.remove_suffix(1);
+    answer = Trimmed(answer);
     if (answer == L"1" || answer == L"１") return &kTo13;
     if (answer == L"2" || answer == L"２") return &kTo10;
     return nullptr;
@@ -40,9 +46,11 @@ std::size_t RefusedLines(const FileReport& report)
 
 void Describe(const FileReport& report, Console& console)
 {
+    const std::wstring result = FileName(report.resultPath) + kEncodingTexts[static_cast<int>(report.encoding)];
     if (report.problem != FileProblem::None) {
         console.Write(kProblemTexts[static_cast<std::size_t>(report.problem)]);
         console.Write(L"\n");
+        if (report.problem == FileProblem::NotRenamed) console.Write(kResultText + result + L"\n");
         return;
     }
     console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");
@@ -52,12 +60,10 @@ void Describe(const FileReport& report, Console& console)
         console.Write(kRefusalReasons[outcome] + std::to_wstring(report.counts[outcome]) + L"\n");
     }
     if (report.longLines > 0) console.Write(kLongLinesText + std::to_wstring(report.longLines) + L"\n");
-    console.Write(kResultText + FileName(report.resultPath) + L"\n");
+    console.Write(kResultText + result + L"\n");
 }
 
-}   // namespace
-
-int RunDropSession(const std::vector<std::wstring>& paths, Console& console, Cancellation& cancellation)
+int ConvertFiles(const std::vector<std::wstring>& paths, Console& console, Cancellation& cancellation)
 {
     console.Write(std::to_wstring(paths.size()) + kFilesToConvertText);
     for (const std::wstring& path : paths) console.Write(L"  " + path + L"\n");
@@ -80,4 +86,45 @@ int RunDropSession(const std::vector<std::wstring>& paths, Console& console, Can
     }
     console.Write(L"\n");
     return allConverted ? 0 : 1;
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}   // namespace
+
+std::vector<std::wstring> PastedPaths(std::wstring_view line)
+{
+    const std::wstring whole(Trimmed(line));
+    line = whole;
+    std::vector<std::wstring> paths;
+    while (!line.empty()) {
+        const bool quoted = line.front() == L'"';
+        const std::size_t end = quoted ? line.find(L'"', 1) : line.find(L' ');
+        paths.emplace_back(line.substr(quoted ? 1 : 0, end == line.npos ? line.npos : end - (quoted ? 1 : 0)));
+        line = Trimmed(end == line.npos ? std::wstring_view() : line.substr(end + 1));
+    }
+    bool allExist = !paths.empty();
+    for (const std::wstring& path : paths) allExist = allExist && Exists(path);
+    if (allExist) return paths;
+    if (!whole.empty() && Exists(whole)) return {whole};
+    return {};
+}
+
+int RunExplorerSession(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation)
+{
+    if (paths.empty()) {
+        console.Write(kWelcomeText);
+        std::wstring line;
+        if (!console.ReadLine(line)) return 0;
+        paths = PastedPaths(line);
+        // Enter alone, or anything that names no file, closes the window.
+        if (paths.empty()) return 0;
+        console.Write(L"\n");
+    }
+    const int status = ConvertFiles(paths, console, cancellation);
+    console.DiscardTypedAhead();
+    console.Write(kPressEnterText);
+    std::wstring ignored;
+    console.ReadLine(ignored);
+    return status;
 }

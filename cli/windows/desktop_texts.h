@@ -1,0 +1,111 @@
+// Every Japanese text that isbnconv.exe shows in its own console window (started
+// from Explorer), as UTF-16. Lines stay within 78 columns, a full-width character
+// taking two, so that they fit the console's default 80-column window.
+#pragma once
+
+#include <iterator>
+
+#include "dropped_file.h"
+
+// Double-clicked: what the tool does and how to use it, ending with the prompt
+// for files dragged onto this window.
+inline constexpr wchar_t kWelcomeText[] =
+    L"isbnconv: ISBN-10 と ISBN-13 をまとめて変換します\n"
+    L"\n"
+    L"ISBN を1行に1つずつ書いたテキストファイル（メモ帳で保存したもの、Excel の\n"
+    L"1列を「テキスト (タブ区切り)」か「Unicode テキスト」で保存したもの）を、\n"
+    L"エクスプローラーでこの isbnconv.exe のアイコンにドラッグ アンド ドロップ\n"
+    L"してください。複数のファイルをまとめてドロップすることもできます。変換の\n"
+    L"向きを尋ねたあと、元のファイルと同じフォルダーに結果のファイルを作ります。\n"
+    L"元のファイルは変更しません。\n"
+    L"\n"
+    L"  ISBN-10 → ISBN-13   結果は「元の名前_ISBN13.txt」\n"
+    L"  ISBN-13 → ISBN-10   結果は「元の名前_ISBN10.txt」\n"
+    L"\n"
+    L"結果は1行に1件で、タブで区切った「状態、変換後の ISBN、ASIN、元の行」です。\n"
+    L"1件ずつ画面で変換するときは Quenzel.exe を使ってください。\n"
+    L"\n"
+    L"コマンドプロンプト、スクリプト、タスクからは、必ず to13 か to10 を付けて\n"
+    L"使います（詳しくは README.txt）。\n"
+    L"  isbnconv to13 [--] [入力...]    ISBN-10 → ISBN-13\n"
+    L"  isbnconv to10 [--] [入力...]    ISBN-13（978）→ ISBN-10\n"
+    L"  isbnconv to13 < 入力.txt > 結果.txt\n"
+    L"\n"
+    L"このウィンドウにファイルをドラッグ アンド ドロップして Enter キーを押しても\n"
+    L"変換できます。Enter キーだけを押すと閉じます。\n"
+    L"> ";
+
+inline constexpr wchar_t kPressEnterText[] = L"Enter キーを押すと閉じます。";
+
+// The direction question, after the list of dropped files.
+inline constexpr wchar_t kFilesToConvertText[] = L" 個のファイルを変換します。\n";
+inline constexpr wchar_t kChooseDirectionText[] =
+    L"\n変換の向きを選び、番号を入力して Enter キーを押してください。\n"
+    L"  1   ISBN-10 → ISBN-13\n"
+    L"  2   ISBN-13 → ISBN-10\n"
+    L"番号: ";
+inline constexpr wchar_t kChooseAgainText[] = L"1 か 2 を入力してください。\n番号: ";
+inline constexpr wchar_t kNothingDoneText[] = L"\n中止しました。ファイルは作っていません。\n";
+inline constexpr wchar_t kStoppedText[] = L"\n中止しました。残りのファイルは変換していません。\n";
+
+// A file's summary.
+inline constexpr wchar_t kConvertedLinesText[] = L"  変換できた行: ";
+inline constexpr wchar_t kRefusedLinesText[] = L"  変換できなかった行: ";
+inline constexpr wchar_t kResultText[] = L"  結果: ";
+inline constexpr wchar_t kLongLinesText[] = L"  長すぎる行（256 バイト超。文字数の誤りとして数えています）: ";
+
+// After the result's name: the encoding it was written in, the input's own.
+inline constexpr const wchar_t* kEncodingTexts[] = {
+    L"",
+    L"（UTF-8、BOM 付き）",
+    L"（UTF-16 LE）",
+    L"（UTF-16 BE）",
+};
+static_assert(std::size(kEncodingTexts) == static_cast<std::size_t>(TextEncoding::Utf16Be) + 1);
+
+// Why lines were refused, with the status word that the result file shows, in the
+// order of ConversionOutcome (Converted has none).
+inline constexpr const wchar_t* kRefusalReasons[] = {
+    nullptr,
+    L"    空の行 (no-input): ",
+    L"    文字数が違う (wrong-digit-count): ",
+    L"    使えない文字、ハイフンの数や位置の誤り (invalid-data): ",
+    L"    末尾1桁（チェック数字）が誤っている (bad-check-digit): ",
+    L"    先頭3桁が 978 でない (bad-prefix): ",
+};
+
+// What became of a file that could not be converted, in the order of FileProblem.
+inline constexpr const wchar_t* kProblemTexts[] = {
+    nullptr,
+    L"  ファイルが見つかりません。移動したり名前を変えたりしていないか確かめて\n"
+    L"  ください。",
+    L"  フォルダーです。フォルダーの中のテキストファイルをドロップしてください。",
+    L"  ファイルを読む権限がありません。読めるフォルダー（デスクトップなど）に\n"
+    L"  コピーしてから、ドロップしてください。",
+    L"  ほかのプログラムがファイルを開いているため、読めません。そのプログラムで\n"
+    L"  ファイルを閉じてから、もう一度ドロップしてください。",
+    L"  ファイルを開けませんでした。",
+    L"  空のファイルです。結果のファイルは作っていません。",
+    L"  テキストファイルではありません（NUL 文字を含みます）。結果のファイルは\n"
+    L"  作っていません。ISBN を1行に1つずつ書いて保存したファイルをドロップして\n"
+    L"  ください。",
+    L"  Excel のブックです。ブックのままでは変換できません。Excel で ISBN の列を\n"
+    L"  新しいブックにコピーし、「名前を付けて保存」で「ファイルの種類」を\n"
+    L"  「テキスト (タブ区切り)」か「Unicode テキスト」にして保存したファイルを\n"
+    L"  ドロップしてください。",
+    L"  読み込みの途中で失敗しました。結果のファイルは作っていません。",
+    L"  このフォルダーには書き込む権限がないため、結果のファイルを作れません。\n"
+    L"  デスクトップなど書き込めるフォルダーにファイルをコピーしてから、\n"
+    L"  ドロップしてください。",
+    L"  結果のファイルの名前が長すぎて作れません。元のファイルの名前を短くして\n"
+    L"  から、ドロップしてください。",
+    L"  結果のファイルを作れませんでした。",
+    L"  ディスクがいっぱいで、結果のファイルを書き終えられませんでした。\n"
+    L"  書きかけのファイルは削除しました。",
+    L"  結果のファイルを書き終えられませんでした。書きかけのファイルは削除しました。",
+    L"  ほかのプログラム（ウイルス対策ソフトなど）が結果のファイルを使っていて、\n"
+    L"  名前を付けられませんでした。書き終えた結果は次の名前で残しています。\n"
+    L"  名前の最後の「.tmp」を消して使ってください。",
+    L"  中止しました。書きかけの結果のファイルは削除しました。",
+};
+static_assert(std::size(kProblemTexts) == static_cast<std::size_t>(FileProblem::Cancelled) + 1);

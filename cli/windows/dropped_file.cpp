@@ -1,0 +1,322 @@
+#include "dropped_file.h"
+
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "byte_order_mark.h"
+#include "line_splitter.h"
+#include "output_buffer.h"
+#include "utf16_records.h"
+
+namespace {
+
+// The highest copy number tried before giving up on finding a free name.
+constexpr int kMostAttempts = 999;
+
+// How long the finished result may wait for another program (a virus scanner, a
+// backup or search indexer) to let go of it before it takes its name.
+constexpr int kRenameTries = 20;
+constexpr DWORD kRenamePauseMs = 250;
+
+// The result's path for the n-th try: "books.txt" gives "books_ISBN13.txt", then
+// "books_ISBN13 (2).txt" and so on, as Explorer names copies.
+std::wstring ResultPath(const std::wstring& input, const Direction& direction, int attempt)
+{
+    const std::size_t nameStart = input.find_last_of(L"\\/:") + 1;   // npos + 1 is 0
+    std::size_t dot = input.rfind(L'.');
+    if (dot == std::wstring::npos || dot <= nameStart) dot = input.size();   // ".profile" is all name
+    std::wstring result = input.substr(0, dot);
+    result += &direction == &kTo13 ? L"_ISBN13" : L"_ISBN10";
+    if (attempt > 1) result += L" (" + std::to_wstring(attempt) + L")";
+    return result + L".txt";
+}
+
+// The delete-on-close mark of an open file came with Vista, and the zip runs on XP
+// too: the call is looked up at run time. Where it is missing, a result that is
+// not completed is deleted by name instead, which a killed process cannot do.
+struct DispositionInfo {
+    BOOLEAN deleteFile;
+};
+constexpr int kFileDispositionInfo = 4;   // of FILE_INFO_BY_HANDLE_CLASS
+using SetFileInformationByHandleCall = BOOL(WINAPI*)(HANDLE, int, void*, DWORD);
+
+// False where the system has no such mark, or the call failed.
+bool SetDeletedOnClose(HANDLE file, bool deleted)
+{
+    static const auto setInformation = reinterpret_cast<SetFileInformationByHandleCall>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetFileInformationByHandle")));
+    if (setInformation == nullptr) return false;
+    DispositionInfo disposition = {deleted};
+    return setInformation(file, kFileDispositionInfo, &disposition, sizeof disposition) != 0;
+}
+
+// The temporary result is opened for writing only here, and by no one else.
+struct TemporaryResult {
+    std::wstring path;
+    std::wstring finalPath;
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    std::FILE* stream = nullptr;
+    bool markedForDeletion = false;
+};
+
+FileProblem CreateProblem(DWORD error)
+{
+    switch (error) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+        return FileProblem::FolderNotWritable;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_INVALID_NAME:
+        return FileProblem::NameTooLong;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return FileProblem::DiskFull;
+    default:
+        return FileProblem::CannotCreate;
+    }
+}
+
+// Takes the first free name; a name whose temporary file is left from an earlier
+// run counts as taken, and that file is left as it is.
+FileProblem OpenTemporaryResult(const std::wstring& input, const Direction& direction, TemporaryResult& result)
+{
+    for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
+        result.finalPath = ResultPath(input, direction, attempt);
+        if (GetFileAttributesW(result.finalPath.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+        result.path = result.finalPath + L".tmp";
+        const HANDLE file = CreateFileW(result.path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+            return CreateProblem(error);
+        }
+        // Marked for deletion from the start: however the process ends (the window
+        // closed, Ctrl+C, killed), the system removes the file with its last handle.
+        result.markedForDeletion = SetDeletedOnClose(file, true);
+        result.handle = file;
+        const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+        result.stream = descriptor >= 0 ? _fdopen(descriptor, "wb") : nullptr;
+        if (result.stream == nullptr) {
+            if (descriptor >= 0) {
+                _close(descriptor);
+            } else {
+                CloseHandle(file);
+            }
+            DeleteFileW(result.path.c_str());
+            return FileProblem::CannotCreate;
+        }
+        return FileProblem::None;
+    }
+    return FileProblem::CannotCreate;
+}
+
+// What the first bytes say the file is.
+TextEncoding EncodingOf(std::string_view start)
+{
+    if (start.starts_with(kUtf8ByteOrderMark)) return TextEncoding::Utf8WithBom;
+    if (start.starts_with("\xFF\xFE")) return TextEncoding::Utf16Le;
+    if (start.starts_with("\xFE\xFF")) return TextEncoding::Utf16Be;
+    return TextEncoding::Bytes;
+}
+
+// A workbook saved by Excel: a zip holding "xl/" (.xlsx), or a compound file whose
+// directory names a "Workbook" or "Book" stream (.xls). Only the first chunk is
+// looked at; anything else that is not text is refused as binary.
+bool IsExcelWorkbook(std::string_view start)
+{
+    if (start.starts_with("PK\x03\x04")) return start.find("xl/") != std::string_view::npos;
+    if (!start.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return false;
+    constexpr std::string_view kWorkbook("W\0o\0r\0k\0b\0o\0o\0k\0\0\0", 18);
+    constexpr std::string_view kBook("B\0o\0o\0k\0\0\0", 10);
+    return start.find(kWorkbook) != std::string_view::npos || start.find(kBook) != std::string_view::npos;
+}
+
+// Reads the input to its end, giving `feed` every chunk, the first one included.
+// Nothing is fed before a chunk is known to hold no NUL character, the mark of a
+// file that is not text.
+template <typename Feed>
+FileProblem ReadAll(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize, Cancellation& cancellation,
+                    Feed feed)
+{
+    std::string_view bytes = first;
+    for (;;) {
+        if (cancellation.requested) return FileProblem::Cancelled;
+        if (!feed(bytes)) return FileProblem::Binary;
+        DWORD got = 0;
+        if (!ReadFile(input, chunk, chunkSize, &got, nullptr)) return FileProblem::ReadFailed;
+        if (got == 0) return FileProblem::None;
+        bytes = std::string_view(chunk, got);
+    }
+}
+
+FileProblem ConvertBytes(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize, BatchConverter& converter,
+                         Cancellation& cancellation)
+{
+    LineSplitter<256> splitter;
+    const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
+        if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) return false;
+        splitter.Feed(bytes, converter);
+        return true;
+    });
+    if (problem == FileProblem::None) splitter.Finish(converter);
+    return problem;
+}
+
+FileProblem ConvertUtf16(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize, bool bigEndian,
+                         BatchConverter& converter, OutputBuffer& out, Cancellation& cancellation)
+{
+    static wchar_t units[32 * 1024 + 1];
+    Utf16Records records(converter, out, bigEndian);
+    records.Start();
+    LineSplitter<256, wchar_t> splitter;
+    unsigned pending = 0x100;   // none, or the first byte of a unit split between two chunks
+    const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
+        std::size_t count = 0;
+        for (const char c : bytes) {
+            const unsigned byte = static_cast<unsigned char>(c);
+            if (pending == 0x100) {
+                pending = byte;
+                continue;
+            }
+            const unsigned unit = bigEndian ? pending << 8 | byte : byte << 8 | pending;
+            pending = 0x100;
+            if (unit == 0) return false;
+            units[count++] = static_cast<wchar_t>(unit);
+        }
+        splitter.Feed(std::wstring_view(units, count), records);
+        return true;
+    });
+    if (problem == FileProblem::None) splitter.Finish(records);
+    return problem;
+}
+
+// Flushes the finished result to disk, keeps it and gives it its name. A result
+// that cannot take its name stays, complete, under the temporary one.
+FileProblem KeepResult(TemporaryResult& temporary, FileProblem writeProblem, FileReport& report)
+{
+    const bool onDisk = writeProblem == FileProblem::None && FlushFileBuffers(temporary.handle);
+    const bool kept = onDisk && (!temporary.markedForDeletion || SetDeletedOnClose(temporary.handle, false));
+    const bool closed = std::fclose(temporary.stream) == 0;
+    if (!kept || !closed) {
+        DeleteFileW(temporary.path.c_str());
+        return writeProblem != FileProblem::None ? writeProblem : FileProblem::WriteFailed;
+    }
+    // Without the replace flag the move fails rather than take an existing name.
+    for (int tries = 1; !MoveFileExW(temporary.path.c_str(), temporary.finalPath.c_str(), 0); ++tries) {
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+        if (!held || tries == kRenameTries) {
+            report.resultPath = temporary.path;
+            return FileProblem::NotRenamed;
+        }
+        Sleep(kRenamePauseMs);
+    }
+    report.resultPath = temporary.finalPath;
+    return FileProblem::None;
+}
+
+FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direction& direction,
+                            Cancellation& cancellation, FileReport& report)
+{
+    static char chunk[64 * 1024];
+    DWORD got = 0;
+    if (!ReadFile(input, chunk, sizeof chunk, &got, nullptr)) return FileProblem::ReadFailed;
+    std::string_view first(chunk, got);
+    report.encoding = EncodingOf(first);
+    const bool utf16 = report.encoding == TextEncoding::Utf16Le || report.encoding == TextEncoding::Utf16Be;
+    first.remove_prefix(report.encoding == TextEncoding::Bytes ? 0 : utf16 ? 2 : kUtf8ByteOrderMark.size());
+    if (first.empty()) return FileProblem::Empty;
+    if (IsExcelWorkbook(first)) return FileProblem::ExcelWorkbook;
+
+    TemporaryResult temporary;
+    FileProblem problem = OpenTemporaryResult(path, direction, temporary);
+    if (problem != FileProblem::None) return problem;
+    FileProblem writeProblem = FileProblem::None;
+    {
+        OutputBuffer out(temporary.stream, false, true);
+        BatchConverter converter(direction, out);
+        if (utf16) {
+            problem = ConvertUtf16(input, first, chunk, sizeof chunk, report.encoding == TextEncoding::Utf16Be,
+                                   converter, out, cancellation);
+        } else {
+            // Excel reads a UTF-8 file as UTF-8 only when it starts with the mark.
+            if (report.encoding == TextEncoding::Utf8WithBom) out.Write(kUtf8ByteOrderMark);
+            problem = ConvertBytes(input, first, chunk, sizeof chunk, converter, cancellation);
+        }
+        // The C runtime reports a full disk as ENOSPC.
+        if (!out.Flush()) writeProblem = errno == ENOSPC ? FileProblem::DiskFull : FileProblem::WriteFailed;
+        for (std::size_t outcome = 0; outcome < kOutcomeCount; ++outcome) {
+            report.counts[outcome] = converter.Count(static_cast<ConversionOutcome>(outcome));
+        }
+        report.longLines = converter.LongLines();
+    }
+    if (problem == FileProblem::None) return KeepResult(temporary, writeProblem, report);
+    // Only a complete result is kept.
+    std::fclose(temporary.stream);
+    DeleteFileW(temporary.path.c_str());
+    return problem;
+}
+
+FileProblem OpenProblem(DWORD error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH:
+        return FileProblem::NotFound;
+    case ERROR_ACCESS_DENIED:
+        return FileProblem::NoReadAccess;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+        return FileProblem::InUse;
+    default:
+        return FileProblem::CannotOpen;
+    }
+}
+
+}   // namespace
+
+std::wstring LongPath(const std::wstring& path)
+{
+    if (path.rfind(L"\\\\?\\", 0) == 0) return path;
+    std::wstring full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    if (length == 0 || length >= full.size()) return path;
+    full.resize(length);
+    if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+    return L"\\\\?\\" + full;
+}
+
+FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation)
+{
+    FileReport report;
+    const std::wstring longPath = LongPath(path);
+    const DWORD attributes = GetFileAttributesW(longPath.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        report.problem = OpenProblem(GetLastError());
+        return report;
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        report.problem = FileProblem::Folder;
+        return report;
+    }
+    // Others may go on reading and writing the input; we only read it.
+    const HANDLE input = CreateFileW(longPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (input == INVALID_HANDLE_VALUE) {
+        report.problem = OpenProblem(GetLastError());
+        return report;
+    }
+    report.problem = ConvertOpenFile(input, longPath, direction, cancellation, report);
+    CloseHandle(input);
+    return report;
+}

@@ -1,0 +1,43 @@
+// The records of a UTF-16 file (Notepad's "UTF-16 LE", Excel's "Unicode テキスト"):
+// each line is converted as the dialog would see it pasted, in the ANSI code page,
+// so that a full-width digit is refused there as it is in the dialog; the record is
+// written back in the file's own byte order, with the line echoed unit for unit.
+// The sink of LineSplitter<256, wchar_t>.
+#pragma once
+
+#include <string_view>
+
+#include "batch_converter.h"
+#include "output_buffer.h"
+
+class Utf16Records {
+public:
+    Utf16Records(BatchConverter& converter, OutputBuffer& out, bool bigEndian)
+        : converter_(converter), out_(out), bigEndian_(bigEndian)
+    {}
+
+    void Line(std::wstring_view line)
+    {
+        Begin(line);
+        LongLineEnd();
+    }
+    void LongLineBegin(std::wstring_view head)
+    {
+        converter_.CountLongLine();
+        Begin(head);
+    }
+    void LongLinePart(std::wstring_view part) { Put(part); }
+    void LongLineEnd() { Put(L"\r\n"); }
+
+    // Writes the byte-order mark that starts the result.
+    void Start() { Put(L"\uFEFF"); }
+
+private:
+    void Begin(std::wstring_view input);
+    void Put(std::wstring_view text);
+    void PutUnit(unsigned unit);
+
+    BatchConverter& converter_;
+    OutputBuffer& out_;
+    bool bigEndian_;
+};
