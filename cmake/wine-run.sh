@@ -13,10 +13,14 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export WINEARCH=win64
 export LC_ALL=ja_JP.UTF-8
-# This loader starts a program in Wine's 32- or 64-bit half, as the program needs;
-# the prefix itself is made and set with Wine's 64-bit tools.
-wine=/usr/lib/wine/wine
 wine64=/usr/lib/wine/wine64
+
+# The machine a Windows program is built for, from its PE header: 014c for x86.
+machine() {
+    local header
+    header=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ') || return 0
+    [ -n "$header" ] && od -An -tx2 -j$((header + 4)) -N2 "$1" 2>/dev/null | tr -d ' '
+}
 
 if [ "${1:-}" = --init ]; then
     if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -37,4 +41,9 @@ if [ "${1:-}" = --init ]; then
     /usr/lib/wine/wineserver -w || true
     exit 0
 fi
-exec "$wine" "$@"
+# A 32-bit program starts in Wine's 32-bit half directly: through its 64-bit loader
+# it would start twice. Everything else, the prefix included, is Wine's 64-bit half.
+if [ -f "${1:-}" ] && [ "$(machine "$1")" = 014c ]; then
+    exec /usr/lib/wine/wine "$@"
+fi
+exec "$wine64" "$@"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Windows zip as a user gets it: exactly four files in one folder, both
-# programs 32-bit and loadable on XP SP3, the readme in code page 932 with CRLF line
-# ends. Usage: check_package.sh ZIP FOLDER OBJDUMP
+# programs 32-bit and loadable on XP SP3, isbnconv.exe with its icon, version and
+# manifest, the readme in code page 932 with CRLF line ends.
+# Usage: check_package.sh ZIP FOLDER OBJDUMP
 set -euo pipefail
 zip=$1 folder=$2 objdump=$3
 # objdump and sort are parsed: their plain output, whatever the user's locale.
@@ -37,6 +38,17 @@ for exe in Quenzel.exe isbnconv.exe; do
     [ -z "$too_new" ] || fail "$exe imports what XP SP3 lacks: $too_new"
     echo "check_package: $exe: subsystem $subsystem, $(wc -l <<<"$imports") imports from $dlls, none newer than XP SP3"
 done
+
+# isbnconv.exe shows its icon and version in Explorer, and runs as the user who
+# started it, without file virtualization: resource types 0x0e (icon group), 0x10
+# (version) and 0x18 (manifest), the manifest asking for asInvoker.
+isbnconv=$unpacked/$folder/isbnconv.exe
+types=$("$objdump" -p "$isbnconv" | sed -n '/The .rsrc Resource Directory/,/^$/p' |
+            grep -oP '^\S+   Entry: ID: 0x\K[0-9a-f]+' | paste -sd ' ')
+for type in 00000e 000010 000018; do
+    grep -qw "$type" <<<"$types" || fail "isbnconv.exe lacks resource type 0x$type (has: $types)"
+done
+grep -q 'level="asInvoker"' "$isbnconv" || fail "isbnconv.exe's manifest does not ask for asInvoker"
 
 # A message text decoded from code page 932 proves the encoding; no LF without its CR.
 python3 - "$unpacked/$folder/README.txt" <<'EOF' || fail "README.txt is not code page 932 with CRLF"

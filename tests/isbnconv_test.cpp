@@ -12,6 +12,7 @@
 
 #ifdef _WIN32
 
+#include "clipboard.h"
 #include "desktop_texts.h"
 #include "drop_session.h"
 #define WEXITSTATUS(status) (status)
@@ -179,6 +180,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     onProgram.answers = {L"3", L"１", L"typed during the conversion"};   // a wrong answer, then a full-width 1
     EXPECT_EQ(RunExplorerSession(dropped, onProgram, onProgram.cancellation), 1);
     ScriptedConsole onWindow;
+    ASSERT_EQ(WriteClipboard(L"", ""), ClipboardAccess::Done) << "no text to offer";
     onWindow.answers = {
         L"\"" + (folder / L"list 13.txt").wstring() + L"\" \"" + (folder / L"large.txt").wstring() + L"\"",
         L"2"};   // as the console pastes two paths that hold spaces
@@ -215,6 +217,78 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     }
     EXPECT_TRUE(onWindow.shown.starts_with(kWelcomeText));
     EXPECT_NE(onWindow.shown.find(Problem(FileProblem::Cancelled)), std::wstring::npos);
+}
+
+// The clipboard's "HTML Format" data, as a spreadsheet reads it.
+std::string ClipboardHtml()
+{
+    std::string html;
+    if (!OpenClipboard(nullptr)) return html;
+    const HANDLE data = GetClipboardData(RegisterClipboardFormatW(L"HTML Format"));
+    if (const auto* bytes = static_cast<const char*>(data != nullptr ? GlobalLock(data) : nullptr)) {
+        html = bytes;
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return html;
+}
+
+// The header's offset of the given name, as a spreadsheet parses it.
+std::size_t Offset(const std::string& html, const std::string& name)
+{
+    const std::size_t at = html.find(name + ":");
+    return at == std::string::npos ? std::string::npos : std::stoul(html.substr(at + name.size() + 1, 10));
+}
+
+// A column copied in a spreadsheet, converted on the clipboard: three rows, one
+// refused and one whose ASIN starts with 0, come back in the same order as text and
+// as cells marked as text. Several columns, or Ctrl+C at the question, leave the
+// clipboard as it was.
+TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
+{
+    const std::wstring column = L"4-10-101001-3\r\n0306406153\r\n0306406152\r\n";
+    ASSERT_EQ(WriteClipboard(column, ""), ClipboardAccess::Done);
+    ScriptedConsole console;
+    console.answers = {L"1"};
+    EXPECT_EQ(RunExplorerSession({}, console, console.cancellation), 1);
+    std::wstring text;
+    EXPECT_EQ(ReadClipboardText(text), ClipboardAccess::Done);
+    EXPECT_EQ(text,
+              L"ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\n"
+              L"bad-check-digit\t\t\t0306406153\r\n"
+              L"ok\t978-0306406157\t0306406152\t0306406152\r\n");
+    EXPECT_NE(console.shown.find(kClipboardDoneText), std::wstring::npos);
+
+    const std::string html = ClipboardHtml();
+    const std::size_t start = Offset(html, "StartHTML"), end = Offset(html, "EndHTML");
+    const std::size_t fragment = Offset(html, "StartFragment"), fragmentEnd = Offset(html, "EndFragment");
+    ASSERT_TRUE(end == html.size() && start < fragment && fragment < fragmentEnd && fragmentEnd < end) << html;
+    EXPECT_EQ(html.substr(start, 6), "<html>");
+    EXPECT_TRUE(html.substr(0, fragment).ends_with("<!--StartFragment-->"));
+    EXPECT_EQ(html.substr(fragmentEnd, 18), "<!--EndFragment-->");
+    EXPECT_NE(html.find("<style>.t{mso-number-format:\"\\@\";}</style>"), std::string::npos);
+    const std::string rows[] = {
+        "ok", "978-4-10-101001-4", "4101010013", "4-10-101001-3",  "bad-check-digit", "",
+        "",   "0306406153",        "ok",         "978-0306406157", "0306406152",      "0306406152"};
+    std::string table;
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const std::string cell =
+            i % 4 == 0 ? "<td>" : "<td class=t sdnum=\"1041;0;@\">";   // every cell with digits is text
+        table += (i % 4 == 0 ? "<tr>" : "") + cell + rows[i] + "</td>" + (i % 4 == 3 ? "</tr>\r\n" : "");
+    }
+    EXPECT_EQ(html.substr(fragment, fragmentEnd - fragment), "<table>\r\n" + table + "</table>");
+
+    for (const std::wstring& copied : {std::wstring(L"4101010013\t1\r\n"), column}) {
+        ASSERT_EQ(WriteClipboard(copied, ""), ClipboardAccess::Done);
+        ScriptedConsole declined;   // presses Ctrl+C at the question, or Enter at the guide
+        declined.cancelWhenShown = kClipboardOfferText;
+        declined.answers = {L""};
+        RunExplorerSession({}, declined, declined.cancellation);
+        EXPECT_EQ(ReadClipboardText(text), ClipboardAccess::Done);
+        EXPECT_EQ(text, copied);
+        EXPECT_NE(declined.shown.find(copied == column ? kClipboardUnchangedText : kSeveralColumnsText),
+                  std::wstring::npos);
+    }
 }
 #endif
 

@@ -48,6 +48,34 @@ inline constexpr wchar_t kChooseAgainText[] = L"1 か 2 を入力してくださ
 inline constexpr wchar_t kNothingDoneText[] = L"\n中止しました。ファイルは作っていません。\n";
 inline constexpr wchar_t kStoppedText[] = L"\n中止しました。残りのファイルは変換していません。\n";
 
+// Double-clicked with text on the clipboard. The offer follows the number of rows.
+inline constexpr wchar_t kClipboardOfferText[] =
+    L" 行の文字がクリップボードにあります（Excel でコピーした列など）。\n"
+    L"変換して、結果をクリップボードに入れることができます。\n"
+    L"  1   ISBN-10 → ISBN-13\n"
+    L"  2   ISBN-13 → ISBN-10\n"
+    L"番号を入力して Enter キーを押してください。Enter キーだけなら使い方を表示\n"
+    L"します。\n"
+    L"番号: ";
+inline constexpr wchar_t kClipboardDoneText[] =
+    L"\n結果をクリップボードに入れました。Excel では、コピーした列の最初の行の右隣\n"
+    L"のセルを選んで Ctrl+V を押すと、行ごとに4列（状態、変換後の ISBN、ASIN、\n"
+    L"コピーした行）が元の行の横に並びます。どのセルも文字列として貼り付けられる\n"
+    L"ので、先頭の 0 も消えません。メモ帳にはタブ区切りの文字で貼り付けられます。\n"
+    L"\n";
+inline constexpr wchar_t kSeveralColumnsText[] =
+    L"クリップボードの文字にはタブがあり、複数の列がコピーされているようです。\n"
+    L"変換するときは、ISBN の列だけを選んでコピーし直してから、もう一度起動して\n"
+    L"ください。\n"
+    L"\n";
+inline constexpr wchar_t kClipboardBusyText[] =
+    L"ほかのプログラムがクリップボードを使っていて、読めませんでした。\n"
+    L"\n";
+inline constexpr wchar_t kClipboardUnchangedText[] = L"\n中止しました。クリップボードはそのままです。\n";
+inline constexpr wchar_t kClipboardNotWrittenText[] =
+    L"\nほかのプログラムがクリップボードを使っていて、結果を入れられませんでした。\n"
+    L"クリップボードはそのままです。少し待ってから、もう一度起動してください。\n";
+
 // A file's summary.
 inline constexpr wchar_t kConvertedLinesText[] = L"  変換できた行: ";
 inline constexpr wchar_t kRefusedLinesText[] = L"  変換できなかった行: ";

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "clipboard_session.h"
 #include "desktop_texts.h"
 
 namespace {
@@ -11,15 +14,6 @@ std::wstring_view Trimmed(std::wstring_view text)
     while (!text.empty() && (text.front() == L' ' || text.front() == L'\u3000')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == L' ' || text.back() == L'\u3000')) text.remove_suffix(1);
     return text;
-}
-
-// Half-width or full-width digit, as an input method may leave either.
-const Direction* DirectionOf(std::wstring_view answer)
-{
-    answer = Trimmed(answer);
-    if (answer == L"1" || answer == L"１") return &kTo13;
-    if (answer == L"2" || answer == L"２") return &kTo10;
-    return nullptr;
 }
 
 // Asks until one of the two numbers is typed; null once input has ended or the
@@ -53,13 +47,7 @@ void Describe(const FileReport& report, Console& console)
         if (report.problem == FileProblem::NotRenamed) console.Write(kResultText + result + L"\n");
         return;
     }
-    console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");
-    console.Write(kRefusedLinesText + std::to_wstring(RefusedLines(report)) + L"\n");
-    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
-        if (report.counts[outcome] == 0) continue;
-        console.Write(kRefusalReasons[outcome] + std::to_wstring(report.counts[outcome]) + L"\n");
-    }
-    if (report.longLines > 0) console.Write(kLongLinesText + std::to_wstring(report.longLines) + L"\n");
+    DescribeLines(report, console);
     console.Write(kResultText + result + L"\n");
 }
 
@@ -88,9 +76,38 @@ int ConvertFiles(const std::vector<std::wstring>& paths, Console& console, Cance
     return allConverted ? 0 : 1;
 }
 
+// Keeps the window until the user has read it: keys pressed meanwhile do not count.
+int Goodbye(int status, Console& console)
+{
+    console.DiscardTypedAhead();
+    console.Write(kPressEnterText);
+    std::wstring ignored;
+    console.ReadLine(ignored);
+    return status;
+}
+
 bool Exists(const std::wstring& path) { return GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }   // namespace
+
+const Direction* DirectionOf(std::wstring_view answer)
+{
+    answer = Trimmed(answer);
+    if (answer == L"1" || answer == L"１") return &kTo13;
+    if (answer == L"2" || answer == L"２") return &kTo10;
+    return nullptr;
+}
+
+void DescribeLines(const FileReport& report, Console& console)
+{
+    console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");
+    console.Write(kRefusedLinesText + std::to_wstring(RefusedLines(report)) + L"\n");
+    for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
+        if (report.counts[outcome] == 0) continue;
+        console.Write(kRefusalReasons[outcome] + std::to_wstring(report.counts[outcome]) + L"\n");
+    }
+    if (report.longLines > 0) console.Write(kLongLinesText + std::to_wstring(report.longLines) + L"\n");
+}
 
 std::vector<std::wstring> PastedPaths(std::wstring_view line)
 {
@@ -113,6 +130,9 @@ std::vector<std::wstring> PastedPaths(std::wstring_view line)
 int RunExplorerSession(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation)
 {
     if (paths.empty()) {
+        if (const std::optional<int> status = RunClipboardSession(console, cancellation)) {
+            return Goodbye(*status, console);
+        }
         console.Write(kWelcomeText);
         std::wstring line;
         if (!console.ReadLine(line)) return 0;
@@ -121,10 +141,5 @@ int RunExplorerSession(std::vector<std::wstring> paths, Console& console, Cancel
         if (paths.empty()) return 0;
         console.Write(L"\n");
     }
-    const int status = ConvertFiles(paths, console, cancellation);
-    console.DiscardTypedAhead();
-    console.Write(kPressEnterText);
-    std::wstring ignored;
-    console.ReadLine(ignored);
-    return status;
+    return Goodbye(ConvertFiles(paths, console, cancellation), console);
 }

@@ -17,6 +17,13 @@
 // was only read).
 int RunExplorerSession(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation);
 
+// 1 or 2, half- or full-width, as an input method may leave either: the direction
+// chosen; null for any other answer.
+const Direction* DirectionOf(std::wstring_view answer);
+
+// How many lines converted, and how many were refused for each reason.
+void DescribeLines(const FileReport& report, Console& console);
+
 // The files a line names as the console pastes them when files are dragged onto it:
 // separated by spaces, each in quotes when it holds one. A line that is one path
 // with spaces, typed without quotes, names that one file. Empty unless every file

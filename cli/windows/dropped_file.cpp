@@ -61,6 +61,7 @@ bool SetDeletedOnClose(HANDLE file, bool deleted)
 struct TemporaryResult {
     std::wstring path;
     std::wstring finalPath;
+    int attempt = 0;   // the copy number of finalPath
     HANDLE handle = INVALID_HANDLE_VALUE;
     std::FILE* stream = nullptr;
     bool markedForDeletion = false;
@@ -75,27 +76,45 @@ FileProblem CreateProblem(DWORD error)
     case ERROR_FILENAME_EXCED_RANGE:
     case ERROR_INVALID_NAME:
         return FileProblem::NameTooLong;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL:
-        return FileProblem::DiskFull;
     default:
         return FileProblem::CannotCreate;
     }
 }
 
+// Whether a name is listed in its folder; a file that is being deleted still is,
+// and cannot be opened until its last handle closes.
+bool Listed(const std::wstring& path)
+{
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+// Moves to the first copy number after the current one whose name is free.
+bool NextFreeName(const std::wstring& input, const Direction& direction, TemporaryResult& result)
+{
+    while (++result.attempt <= kMostAttempts) {
+        result.finalPath = ResultPath(input, direction, result.attempt);
+        if (GetFileAttributesW(result.finalPath.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    }
+    return false;
+}
+
 // Takes the first free name; a name whose temporary file is left from an earlier
-// run counts as taken, and that file is left as it is.
+// run, or is being written or deleted by another, counts as taken, and that file is
+// left as it is.
 FileProblem OpenTemporaryResult(const std::wstring& input, const Direction& direction, TemporaryResult& result)
 {
-    for (int attempt = 1; attempt <= kMostAttempts; ++attempt) {
-        result.finalPath = ResultPath(input, direction, attempt);
-        if (GetFileAttributesW(result.finalPath.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
+    while (NextFreeName(input, direction, result)) {
         result.path = result.finalPath + L".tmp";
         const HANDLE file = CreateFileW(result.path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             const DWORD error = GetLastError();
             if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+            if (error == ERROR_ACCESS_DENIED && Listed(result.path)) continue;
             return CreateProblem(error);
         }
         // Marked for deletion from the start: however the process ends (the window
@@ -194,13 +213,17 @@ FileProblem ConvertUtf16(HANDLE input, std::string_view first, char* chunk, DWOR
         splitter.Feed(std::wstring_view(units, count), records);
         return true;
     });
+    // A byte left over is half a character: the file is damaged, or not UTF-16.
+    if (problem == FileProblem::None && pending != 0x100) return FileProblem::Binary;
     if (problem == FileProblem::None) splitter.Finish(records);
     return problem;
 }
 
-// Flushes the finished result to disk, keeps it and gives it its name. A result
-// that cannot take its name stays, complete, under the temporary one.
-FileProblem KeepResult(TemporaryResult& temporary, FileProblem writeProblem, FileReport& report)
+// Flushes the finished result to disk, keeps it and gives it its name, the next
+// free one if another program took it meanwhile. A result that cannot take a name
+// stays, complete, under the temporary one.
+FileProblem KeepResult(const std::wstring& input, const Direction& direction, TemporaryResult& temporary,
+                       FileProblem writeProblem, FileReport& report)
 {
     const bool onDisk = writeProblem == FileProblem::None && FlushFileBuffers(temporary.handle);
     const bool kept = onDisk && (!temporary.markedForDeletion || SetDeletedOnClose(temporary.handle, false));
@@ -210,9 +233,12 @@ FileProblem KeepResult(TemporaryResult& temporary, FileProblem writeProblem, Fil
         return writeProblem != FileProblem::None ? writeProblem : FileProblem::WriteFailed;
     }
     // Without the replace flag the move fails rather than take an existing name.
-    for (int tries = 1; !MoveFileExW(temporary.path.c_str(), temporary.finalPath.c_str(), 0); ++tries) {
+    for (int tries = 1; !MoveFileExW(temporary.path.c_str(), temporary.finalPath.c_str(), MOVEFILE_WRITE_THROUGH);
+         ++tries) {
         const DWORD error = GetLastError();
+        const bool taken = error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS;
         const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+        if (taken && NextFreeName(input, direction, temporary)) continue;
         if (!held || tries == kRenameTries) {
             report.resultPath = temporary.path;
             return FileProblem::NotRenamed;
@@ -258,7 +284,7 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
         }
         report.longLines = converter.LongLines();
     }
-    if (problem == FileProblem::None) return KeepResult(temporary, writeProblem, report);
+    if (problem == FileProblem::None) return KeepResult(path, direction, temporary, writeProblem, report);
     // Only a complete result is kept.
     std::fclose(temporary.stream);
     DeleteFileW(temporary.path.c_str());
@@ -292,6 +318,8 @@ std::wstring LongPath(const std::wstring& path)
     const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
     if (length == 0 || length >= full.size()) return path;
     full.resize(length);
+    // A "\\?\" path, or a device's ("\\.\"), stays as it is; "\\server\..." is UNC.
+    if (full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) return full;
     if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }

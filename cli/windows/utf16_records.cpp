@@ -1,19 +1,12 @@
 #include "utf16_records.h"
 
-#include <windows.h>
+#include "ansi_text.h"
 
 void Utf16Records::Begin(std::wstring_view input)
 {
-    // No best fit: a character that the code page lacks becomes '?', never a
-    // look-alike digit that would convert. A line reaches here with at most 257
-    // units, each of at most two bytes in the code page.
-    char narrow[2 * 257];
-    const int length = input.empty() ? 0
-                                     : WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, input.data(),
-                                                           static_cast<int>(input.size()), narrow, sizeof narrow,
-                                                           nullptr, nullptr);
+    char ansi[3 * kLongestAnsiLine];
     char fields[BatchConverter::kFieldsRoom];
-    const char* end = converter_.PutFields(std::string_view(narrow, static_cast<std::size_t>(length)), fields);
+    const char* end = converter_.PutFields(AnsiText(input, ansi), fields);
     for (const char* field = fields; field != end; ++field) PutUnit(static_cast<unsigned char>(*field));
     Put(input);
 }

@@ -1,0 +1,24 @@
+// A line of UTF-16 text as the dialog would see it typed or pasted: in the ANSI
+// code page, so that a full-width digit is refused there as it is in the dialog.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// The longest line converted whole; longer ones are refused on their length.
+inline constexpr std::size_t kLongestAnsiLine = 257;
+
+// Writes at most kLongestAnsiLine units of `line` into `buffer`. No best fit: a
+// character that the code page lacks becomes '?', never a look-alike digit that
+// would convert. UTF-8, which Windows 10 offers as the ANSI code page, lacks
+// nothing and refuses the flag; it takes up to three bytes a unit.
+inline std::string_view AnsiText(std::wstring_view line, char (&buffer)[3 * kLongestAnsiLine])
+{
+    static const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    line = line.substr(0, kLongestAnsiLine);
+    if (line.empty()) return {};
+    const int length = WideCharToMultiByte(CP_ACP, flags, line.data(), static_cast<int>(line.size()), buffer,
+                                           sizeof buffer, nullptr, nullptr);
+    return std::string_view(buffer, static_cast<std::size_t>(length));
+}
