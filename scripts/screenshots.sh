@@ -3,7 +3,9 @@
 # start to exit: an ISBN typed and converted in each direction, each result copied
 # and read back from the clipboard, the program closed with Esc and its exit code
 # checked. On the way it photographs the three dialogs: main_dialog.png,
-# old2new_dialog.png and new2old_dialog.png. Fails on anything unexpected.
+# old2new_dialog.png and new2old_dialog.png. Then it works isbnconv.exe, from the
+# same folder, in a console window of its own (scripts/console_screenshots.sh).
+# Fails on anything unexpected.
 # Usage: scripts/screenshots.sh [OUTPUT_DIR [PROGRAM]]
 #        (defaults: docs/ and the 32-bit build, build/mingw-x86/bin/Quenzel.exe)
 set -euo pipefail
@@ -86,3 +88,5 @@ status=0
 wait "$process" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with $status"
 echo "screenshots: the program ended with 0"
+
+scripts/console_screenshots.sh "$out" "$(dirname "$program")/isbnconv.exe"

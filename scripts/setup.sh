@@ -10,7 +10,7 @@ packages=(
     # the Windows builds
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     # running the Windows program and its tests: Wine on a virtual display, Japanese locale and fonts
-    wine wine64 fonts-wine xvfb xdotool xclip imagemagick fonts-noto-cjk locales
+    wine wine64 fonts-wine xvfb xdotool xclip imagemagick fonts-noto-cjk fonts-vlgothic locales
     # fuzzing and sanitizers; the one layout of the C and C++ files
     clang-14 libclang-rt-14-dev clang-format-14
 )

@@ -166,13 +166,15 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"empty.txt", ""},
         {L"bom.txt", kBom},
         {L"binary.txt", std::string("4-10\0", 5)},
+        {L"binary16.txt", "\xFF\xFE" + Utf16("4-10", false) + std::string(2, '\0')},
         {L"book.xlsx", "PK\x03\x04[Content_Types].xml xl/workbook.xml"},
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
     };
     for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
     std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
-    for (const wchar_t* name : {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"book.xlsx"}) {
+    for (const wchar_t* name :
+         {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt", L"book.xlsx"}) {
         dropped.push_back(folder / name);
     }
 

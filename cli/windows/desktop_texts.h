@@ -18,6 +18,8 @@ inline constexpr wchar_t kWelcomeText[] =
     L"してください。複数のファイルをまとめてドロップすることもできます。変換の\n"
     L"向きを尋ねたあと、元のファイルと同じフォルダーに結果のファイルを作ります。\n"
     L"元のファイルは変更しません。\n"
+    L"Excel で ISBN の列をコピーしてから isbnconv.exe をダブルクリックすると、\n"
+    L"その列を変換して、結果をクリップボードに入れることもできます。\n"
     L"\n"
     L"  ISBN-10 → ISBN-13   結果は「元の名前_ISBN13.txt」\n"
     L"  ISBN-13 → ISBN-10   結果は「元の名前_ISBN10.txt」\n"
@@ -54,14 +56,15 @@ inline constexpr wchar_t kClipboardOfferText[] =
     L"変換して、結果をクリップボードに入れることができます。\n"
     L"  1   ISBN-10 → ISBN-13\n"
     L"  2   ISBN-13 → ISBN-10\n"
-    L"番号を入力して Enter キーを押してください。Enter キーだけなら使い方を表示\n"
-    L"します。\n"
+    L"番号を入力して Enter キーを押してください。使い方の説明を見るときは、\n"
+    L"Enter キーだけを押してください。\n"
     L"番号: ";
 inline constexpr wchar_t kClipboardDoneText[] =
-    L"\n結果をクリップボードに入れました。Excel では、コピーした列の最初の行の右隣\n"
-    L"のセルを選んで Ctrl+V を押すと、行ごとに4列（状態、変換後の ISBN、ASIN、\n"
-    L"コピーした行）が元の行の横に並びます。どのセルも文字列として貼り付けられる\n"
-    L"ので、先頭の 0 も消えません。メモ帳にはタブ区切りの文字で貼り付けられます。\n"
+    L"\n結果をクリップボードに入れました。\n"
+    L"Excel では、コピーした列の最初の行の右隣のセルを選び、Ctrl+V を押して\n"
+    L"ください。行ごとに4列（状態、変換後の ISBN、ASIN、コピーした行）が並びます。\n"
+    L"どのセルも文字列なので、先頭の 0 も消えません。\n"
+    L"メモ帳にはタブ区切りの文字で貼り付けられます。\n"
     L"\n";
 inline constexpr wchar_t kSeveralColumnsText[] =
     L"クリップボードの文字にはタブがあり、複数の列がコピーされているようです。\n"

@@ -46,9 +46,10 @@ void HtmlTable::Text(std::string_view utf8)
 void HtmlTable::Text(std::wstring_view text)
 {
     utf8_.resize(text.size() * 3);
-    const int length = text.empty() ? 0
-                                    : WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                                          utf8_.data(), static_cast<int>(utf8_.size()), nullptr, nullptr);
+    const int length = text.empty()
+                           ? 0
+                           : WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8_.data(),
+                                                 static_cast<int>(utf8_.size()), nullptr, nullptr);
     Text(std::string_view(utf8_.data(), static_cast<std::size_t>(length)));
 }
 
@@ -59,10 +60,18 @@ void HtmlTable::Escaped(std::string_view utf8)
         body_ += utf8.substr(0, special);
         if (special == std::string_view::npos) return;
         switch (utf8[special]) {
-        case '&': body_ += "&amp;"; break;
-        case '<': body_ += "&lt;"; break;
-        case '>': body_ += "&gt;"; break;
-        default: body_ += "&quot;"; break;
+        case '&':
+            body_ += "&amp;";
+            break;
+        case '<':
+            body_ += "&lt;";
+            break;
+        case '>':
+            body_ += "&gt;";
+            break;
+        default:
+            body_ += "&quot;";
+            break;
         }
         utf8.remove_prefix(special + 1);
     }

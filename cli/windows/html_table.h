@@ -13,8 +13,8 @@
 class HtmlTable {
 public:
     void BeginRow() { body_ += "<tr>"; }
-    void Word(std::string_view ascii);      // a cell that is a word: the status
-    void Text(std::string_view utf8);       // a cell kept as text, however it reads
+    void Word(std::string_view ascii);   // a cell that is a word: the status
+    void Text(std::string_view utf8);    // a cell kept as text, however it reads
     void Text(std::wstring_view text);
     void EndRow() { body_ += "</tr>\r\n"; }
 

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Works isbnconv.exe in a console window of its own, as Explorer starts it, and
+# photographs two sessions: files dropped onto it (isbnconv_drop.png) and a column
+# copied to the clipboard (isbnconv_clipboard.png). Checks the result file and the
+# clipboard that each leaves. Run by scripts/screenshots.sh, with DISPLAY and
+# WINEPREFIX set. Usage: console_screenshots.sh OUTPUT_DIR ISBNCONV.exe
+set -euo pipefail
+out=$1
+isbnconv=$2
+fail() { echo "console_screenshots: $*" >&2; exit 1; }
+
+# A console font that has Japanese, in a window of 80 columns.
+for setting in "FaceName REG_SZ VL Gothic" "FontSize REG_DWORD 0x00100000" "WindowSize REG_DWORD 0x00190050"; do
+    read -r name type data <<<"$setting"
+    /usr/lib/wine/wine64 reg add 'HKCU\Console' /v "$name" /t "$type" /d "$data" /f >/dev/null 2>&1
+done
+
+# Folders that read as a user's: the program in C:\Quenzel, the list in C:\書籍.
+program=$WINEPREFIX/drive_c/Quenzel
+work=$WINEPREFIX/drive_c/書籍
+rm -rf "$program" "$work"
+mkdir -p "$program" "$work"
+trap 'rm -rf "$program" "$work"' EXIT
+cp "$isbnconv" "$program/"
+export LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
+
+# Starts isbnconv.exe as Explorer would, in a new console, and waits for its window.
+start_console() {
+    /usr/lib/wine/wine wineconsole 'C:\Quenzel\isbnconv.exe' "$@" &
+    console=$!
+    window=""
+    for _ in $(seq 150); do
+        window=$(xdotool search --name 'isbnconv\.exe$' 2>/dev/null | tail -n 1) && [ -n "$window" ] && break
+        sleep 0.2
+    done
+    [ -n "$window" ] || fail "no console window"
+    sleep 1
+}
+
+# Answers the question, photographs the window once the summary shows, and closes it.
+answer_and_shoot() {
+    xdotool type --window "$window" "$1"
+    xdotool key --window "$window" Return
+    sleep 3
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    import -silent -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
+    echo "console_screenshots: $2"
+    xdotool key --window "$window" Return
+    wait "$console" || true
+}
+
+printf '4-10-101001-3\r\n4003101014\r\n4-06-184902-7\r\n' >"$work/books.txt"
+start_console 'C:\書籍\books.txt'
+answer_and_shoot 1 "$out/isbnconv_drop.png"
+printf 'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\nok\t978-4003101018\t4003101014\t4003101014\r\nbad-check-digit\t\t\t4-06-184902-7\r\n' |
+    cmp -s - "$work/books_ISBN13.txt" || fail "books_ISBN13.txt is not as expected"
+
+# The X clipboard, as Excel on Windows would leave it after a column was copied.
+printf '4-10-101001-3\r\n0306406153\r\n0306406152\r\n' | xclip -selection clipboard
+start_console
+answer_and_shoot 1 "$out/isbnconv_clipboard.png"
+pasted=$(xclip -o -selection clipboard | tr -d '\r')
+[ "$pasted" = $'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\nbad-check-digit\t\t\t0306406153\nok\t978-0306406157\t0306406152\t0306406152' ] ||
+    fail "the clipboard holds: $pasted"
+xclip -o -selection clipboard -t TARGETS | grep -qx 'text/html' || fail "no HTML on the clipboard"
+echo "console_screenshots: the result file and the clipboard hold the results"
