@@ -21,13 +21,12 @@ work=$WINEPREFIX/drive_c/書籍
 rm -rf "$program" "$work"
 mkdir -p "$program" "$work"
 trap 'rm -rf "$program" "$work"' EXIT
-cp "$isbnconv" "$program/"
+cp "$isbnconv" "$program/isbnconv.exe"
 export LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
 
 # Starts isbnconv.exe as Explorer would, in a new console, and waits for its window.
 start_console() {
     /usr/lib/wine/wine wineconsole 'C:\Quenzel\isbnconv.exe' "$@" &
-    console=$!
     window=""
     for _ in $(seq 150); do
         window=$(xdotool search --name 'isbnconv\.exe$' 2>/dev/null | tail -n 1) && [ -n "$window" ] && break
@@ -37,7 +36,8 @@ start_console() {
     sleep 1
 }
 
-# Answers the question, photographs the window once the summary shows, and closes it.
+# Answers the question, photographs the window once the summary shows, and closes
+# it with Enter; the next session starts only once this window is gone.
 answer_and_shoot() {
     xdotool type --window "$window" "$1"
     xdotool key --window "$window" Return
@@ -45,8 +45,12 @@ answer_and_shoot() {
     eval "$(xdotool getwindowgeometry --shell "$window")"
     import -silent -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
     echo "console_screenshots: $2"
-    xdotool key --window "$window" Return
-    wait "$console" || true
+    xdotool key --window "$window" Return 2>/dev/null || true
+    for _ in $(seq 50); do
+        xdotool search --name 'isbnconv\.exe$' >/dev/null 2>&1 || return 0
+        sleep 0.2
+    done
+    fail "the console window stays open after Enter"
 }
 
 printf '4-10-101001-3\r\n4003101014\r\n4-06-184902-7\r\n' >"$work/books.txt"

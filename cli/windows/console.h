@@ -1,4 +1,4 @@
-// The console a drop session talks through: text out, typed lines in, both UTF-16
+// The console an Explorer session talks through: text out, typed lines in, both UTF-16
 // so that Japanese shows whatever the console's code page.
 #pragma once
 
