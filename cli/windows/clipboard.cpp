@@ -74,7 +74,11 @@ ClipboardAccess WriteClipboard(const std::wstring& text, const std::string& html
 {
     static const UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
     if (!Open()) return ClipboardAccess::Busy;
-    const bool done = EmptyClipboard() && Set(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t)) &&
+    if (!EmptyClipboard()) {
+        CloseClipboard();
+        return ClipboardAccess::Busy;
+    }
+    const bool done = Set(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t)) &&
                       Set(htmlFormat, html.c_str(), html.size() + 1);
     CloseClipboard();
     return done ? ClipboardAccess::Done : ClipboardAccess::Failed;

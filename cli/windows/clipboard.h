@@ -10,5 +10,6 @@ enum class ClipboardAccess { Done, NoText, Busy, Failed };
 ClipboardAccess ReadClipboardText(std::wstring& text);
 
 // Replaces what the clipboard holds with `text` (CF_UNICODETEXT) and `html` (the
-// "HTML Format", UTF-8 with its header).
+// "HTML Format", UTF-8 with its header). Busy: nothing changed. Failed: the
+// clipboard was emptied, but the results could not be put there.
 ClipboardAccess WriteClipboard(const std::wstring& text, const std::string& html);

@@ -84,8 +84,11 @@ std::optional<int> RunClipboardSession(Console& console, Cancellation& cancellat
     Convert(rows, *direction, text, table, report);
     console.Write(L"\n");
     DescribeLines(report, console);
-    if (WriteClipboard(text, table.ClipboardData()) != ClipboardAccess::Done) {
-        console.Write(kClipboardNotWrittenText);
+    // Held by another program, the clipboard is as it was; a failure once it was
+    // emptied (out of memory) leaves it empty, and the user must know.
+    const ClipboardAccess written = WriteClipboard(text, table.ClipboardData());
+    if (written != ClipboardAccess::Done) {
+        console.Write(written == ClipboardAccess::Busy ? kClipboardNotWrittenText : kClipboardEmptiedText);
         return 1;
     }
     console.Write(kClipboardDoneText);

@@ -14,7 +14,8 @@ namespace {
 Cancellation g_cancellation;
 
 // Ctrl+C stops the session between two reads; when the window closes the process
-// ends anyway, and the system deletes a half-written result (see dropped_file.cpp).
+// ends anyway; from Vista on, the system then deletes a half-written result (see
+// dropped_file.cpp).
 BOOL WINAPI OnControlEvent(DWORD)
 {
     g_cancellation.requested = true;

@@ -75,6 +75,9 @@ inline constexpr wchar_t kClipboardBusyText[] =
     L"ほかのプログラムがクリップボードを使っていて、読めませんでした。\n"
     L"\n";
 inline constexpr wchar_t kClipboardUnchangedText[] = L"\n中止しました。クリップボードはそのままです。\n";
+inline constexpr wchar_t kClipboardEmptiedText[] =
+    L"\n結果をクリップボードに入れられず、クリップボードは空になりました。\n"
+    L"もう一度 Excel で列をコピーしてから、起動し直してください。\n";
 inline constexpr wchar_t kClipboardNotWrittenText[] =
     L"\nほかのプログラムがクリップボードを使っていて、結果を入れられませんでした。\n"
     L"クリップボードはそのままです。少し待ってから、もう一度起動してください。\n";
