@@ -37,6 +37,9 @@ if [ "${1:-}" = --init ]; then
     # No window manager under a virtual display: let Wine place windows and give focus itself.
     "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     "$wine64" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+    # A caret that does not blink: a window's picture then stops changing once it is
+    # drawn, which is how the scripts that work windows know that it is done.
+    "$wine64" reg add 'HKCU\Control Panel\Desktop' /v CursorBlinkRate /d -1 /f >/dev/null 2>&1
     # Let the Wine server exit, so that the next program starts one with its own display.
     /usr/lib/wine/wineserver -w || true
     exit 0

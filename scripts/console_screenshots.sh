@@ -24,47 +24,51 @@ trap 'rm -rf "$program" "$work"' EXIT
 cp "$isbnconv" "$program/isbnconv.exe"
 export LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
 
-# Starts isbnconv.exe as Explorer would, in a new console, and waits for its window.
-start_console() {
-    /usr/lib/wine/wine wineconsole 'C:\Quenzel\isbnconv.exe' "$@" &
-    window=""
-    for _ in $(seq 150); do
-        window=$(xdotool search --name 'isbnconv\.exe$' 2>/dev/null | tail -n 1) && [ -n "$window" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || fail "no console window"
-    sleep 1
+source "$(dirname "$0")/window_waits.sh"
+
+# A console that shows text, and not just its cursor on black.
+shows_text() {
+    [ "$(capture "$1" png:- | convert - -format '%[fx:mean>0.005 && mean<0.5]' info:)" = 1 ]
 }
 
-# Answers the question, photographs the window once the summary shows, and closes
-# it with Enter; the next session starts only once this window is gone.
+# Starts isbnconv.exe as Explorer would, in a new console, and waits until it has
+# asked its question: text on the screen that has stopped changing.
+start_console() {
+    /usr/lib/wine/wine wineconsole 'C:\Quenzel\isbnconv.exe' "$@" &
+    wait_until "a console window" window_open 'isbnconv\.exe$'
+    window=$(window_named 'isbnconv\.exe$')
+    wait_until "text in the console window" shows_text "$window"
+    wait_settled "$window" "" "the question in the console window" >/dev/null
+}
+
+# Answers the question; once the command given after the description succeeds (the
+# result is there) and the summary has stopped changing, photographs the window, then
+# closes it with Enter and waits until it is gone.
 answer_and_shoot() {
-    xdotool type --window "$window" "$1"
-    xdotool key --window "$window" Return
-    sleep 3
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -silent -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
-    echo "console_screenshots: $2"
-    xdotool key --window "$window" Return 2>/dev/null || true
-    for _ in $(seq 50); do
-        xdotool search --name 'isbnconv\.exe$' >/dev/null 2>&1 || return 0
-        sleep 0.2
-    done
-    fail "the console window stays open after Enter"
+    local answer=$1 picture=$2 description=$3
+    shift 3
+    focus "$window"
+    xdotool type "$answer"
+    xdotool key Return
+    wait_until "$description" "$@"
+    wait_settled "$window" "" "the summary in the console window" >/dev/null
+    capture "$window" "$picture"
+    echo "console_screenshots: $picture"
+    focus "$window"
+    xdotool key Return
+    wait_until "the console window to close after Enter" window_gone 'isbnconv\.exe$'
 }
 
 printf '4-10-101001-3\r\n4003101014\r\n4-06-184902-7\r\n' >"$work/books.txt"
 start_console 'C:\書籍\books.txt'
-answer_and_shoot 1 "$out/isbnconv_drop.png"
+answer_and_shoot 1 "$out/isbnconv_drop.png" "the result file books_ISBN13.txt" test -f "$work/books_ISBN13.txt"
 printf 'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\nok\t978-4003101018\t4003101014\t4003101014\r\nbad-check-digit\t\t\t4-06-184902-7\r\n' |
     cmp -s - "$work/books_ISBN13.txt" || fail "books_ISBN13.txt is not as expected"
 
 # The X clipboard, as Excel on Windows would leave it after a column was copied.
+expected=$'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\nbad-check-digit\t\t\t0306406153\nok\t978-0306406157\t0306406152\t0306406152'
 printf '4-10-101001-3\r\n0306406153\r\n0306406152\r\n' | xclip -selection clipboard
 start_console
-answer_and_shoot 1 "$out/isbnconv_clipboard.png"
-pasted=$(xclip -o -selection clipboard | tr -d '\r')
-[ "$pasted" = $'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\nbad-check-digit\t\t\t0306406153\nok\t978-0306406157\t0306406152\t0306406152' ] ||
-    fail "the clipboard holds: $pasted"
+answer_and_shoot 1 "$out/isbnconv_clipboard.png" "the results on the clipboard" clipboard_holds "$expected"
 xclip -o -selection clipboard -t TARGETS | grep -qx 'text/html' || fail "no HTML on the clipboard"
 echo "console_screenshots: the result file and the clipboard hold the results"

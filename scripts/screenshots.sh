@@ -26,63 +26,58 @@ trap cleanup EXIT
 cmake/wine-run.sh "$program" &
 process=$!
 
-# Prints the id of the window with the given title once it exists.
-wait_window() {
-    local window=""
-    for _ in $(seq 150); do
-        window=$(xdotool search --name "^$1\$" 2>/dev/null | tail -n 1) && [ -n "$window" ] && break
-        sleep 0.2
-    done
-    [ -n "$window" ] || fail "no window \"$1\""
-    sleep 0.5
-    echo "$window"
-}
+source scripts/window_waits.sh
 
+# Photographs the focused window TITLE once its picture has settled, and differs
+# from the picture whose hash is BEFORE, when given.
 shoot() {
     local window
-    window=$(wait_window "$1")
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    import -silent -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
+    window=$(wait_focused "$1")
+    wait_settled "$window" "${3:-}" "the window \"$1\" to be drawn" >/dev/null
+    capture "$window" "$2"
     echo "screenshots: $2"
 }
 
 # Presses the copy button that is `tabs` steps after the input field in the tab
-# order, and checks what the clipboard then holds.
+# order, and waits until the clipboard holds the expected text.
 copy_and_read_back() {
-    local tabs=$1 expected=$2 copied=""
+    local tabs=$1 expected=$2
     for _ in $(seq "$tabs"); do xdotool key Tab; done
     xdotool key space
-    for _ in $(seq 25); do
-        copied=$(xclip -o -selection clipboard 2>/dev/null || true)
-        [ "$copied" = "$expected" ] && break
-        sleep 0.2
-    done
-    [ "$copied" = "$expected" ] || fail "the clipboard holds \"$copied\", not \"$expected\""
-    echo "screenshots: copied $copied"
+    wait_until "\"$expected\" on the clipboard" clipboard_holds "$expected"
+    echo "screenshots: copied $expected"
+}
+
+# Types into the focused window TITLE and presses Enter once the typed text shows;
+# prints the hash of the picture with the text typed.
+type_and_enter() {
+    local window empty typed
+    window=$(wait_focused "$1")
+    empty=$(wait_settled "$window")
+    xdotool type --delay 30 "$2"
+    typed=$(wait_settled "$window" "$empty" "\"$2\" in the window \"$1\"")
+    xdotool key Return
+    echo "$typed"
 }
 
 shoot "Dovrant" "$out/main_dialog.png"
 xdotool key Return
-wait_window "10桁→13桁" >/dev/null
-xdotool type --delay 30 "0-306-40615-2"
-xdotool key Return
+typed=$(type_and_enter "10桁→13桁" "0-306-40615-2")
 # Every success is followed by the prefix notice; the result shows once it is closed.
-wait_window "メッセージ" >/dev/null
+wait_focused "メッセージ" >/dev/null
 xdotool key Return
-sleep 0.5
-shoot "10桁→13桁" "$out/old2new_dialog.png"
+shoot "10桁→13桁" "$out/old2new_dialog.png" "$typed"
 copy_and_read_back 2 "978-0-306-40615-7"
 xdotool key Escape
-sleep 0.5
+wait_until "the dialog \"10桁→13桁\" to close" window_gone "^10桁→13桁\$"
+wait_focused "Dovrant" >/dev/null
 xdotool key Down Return
-wait_window "13桁→10桁" >/dev/null
-xdotool type --delay 30 "978-0-306-40615-7"
-xdotool key Return
-sleep 0.5
-shoot "13桁→10桁" "$out/new2old_dialog.png"
+typed=$(type_and_enter "13桁→10桁" "978-0-306-40615-7")
+shoot "13桁→10桁" "$out/new2old_dialog.png" "$typed"
 copy_and_read_back 4 "0306406152"
 xdotool key Escape
-sleep 0.3
+wait_until "the dialog \"13桁→10桁\" to close" window_gone "^13桁→10桁\$"
+wait_focused "Dovrant" >/dev/null
 xdotool key Escape
 status=0
 wait "$process" || status=$?
