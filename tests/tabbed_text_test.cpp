@@ -78,10 +78,10 @@ TEST(TabbedText, ReadsAFullColumnOfUtf16)
 TEST(TabbedText, AppendsValuesOfUtf8)
 {
     std::string values = "=";
-    ForEachRow(std::string_view("\"書\"\"名\"\t\"a\n\"\r\n"), [&values](std::span<const TabbedCell<char>> cells) {
+    ForEachRow(std::string_view("\"書\"\"名\"\t\"a\n\"\r\nb"), [&values](std::span<const TabbedCell<char>> cells) {
         for (const TabbedCell<char>& cell : cells) AppendCellValue(cell, values);
     });
-    EXPECT_EQ(values, "=書\"名a\n");
+    EXPECT_EQ(values, "=書\"名a\nb");
 }
 
 }   // namespace
