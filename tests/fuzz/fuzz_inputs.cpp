@@ -2,16 +2,20 @@
 // conversions, it ends in exactly one outcome, and a converted result is NUL-terminated
 // at its expected length and converts back to the same digits. Cut into reads of the
 // sizes its first bytes give, it splits into the same lines as a plain reference does.
+// Read as copied cells, its rows and cells rebuild it, each quoted cell is its value
+// quoted again, and without a quote it splits as the reference's lines split at TABs.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "conversion.h"
 #include "line_splitter.h"
+#include "tabbed_text.h"
 
 namespace {
 
@@ -84,12 +88,45 @@ void CheckSplitting(std::string_view stream, std::string_view readSizes)
     Require(transcript.text == expected);
 }
 
+// The value as a quoted cell holds it.
+std::string Quoted(std::string_view value)
+{
+    std::string quoted = "\"";
+    for (const char c : value) quoted.append(c == '"' ? 2 : 1, c);
+    return quoted += '"';
+}
+
+void CheckTabbedText(std::string_view text)
+{
+    std::string rebuilt;
+    std::string lines;
+    std::string value;
+    std::size_t rows = 0;
+    ForEachRow(text, [&](std::span<const TabbedCell<char>> cells) {
+        ++rows;
+        for (const TabbedCell<char>& cell : cells) {
+            if (&cell != cells.data()) rebuilt += '\t';
+            Require(cell.raw.data() == text.data() + rebuilt.size());
+            rebuilt += cell.raw;
+            lines.append(CellValue(cell, value)) += &cell == &cells.back() ? '\n' : '\t';
+            Require(!cell.quoted || Quoted(value) == cell.raw);
+        }
+        const std::string_view rest = text.substr(rebuilt.size());
+        const std::size_t lineEnd = rest.starts_with("\r\n") ? 2 : rest.starts_with('\n') ? 1 : 0;
+        Require(lineEnd > 0 || rest.empty());
+        rebuilt += rest.substr(0, lineEnd);
+    });
+    Require(rebuilt == text && rows == CountRows(text));
+    Require(text.find('"') != text.npos || lines == ReferenceLines(text));
+}
+
 }   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckConversions(input);
+    CheckTabbedText(input);
     if (size == 0) return 0;
     CheckSplitting<4>(input, input.substr(0, 8));
     CheckSplitting<256>(input, input.substr(0, 8));

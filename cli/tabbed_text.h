@@ -1,0 +1,113 @@
+// Cells copied in Excel reach the clipboard as text: TABs between cells, CRLF after
+// every row, the last one included. A cell holding a line break, a TAB or a quote is
+// written in quotes with each quote doubled, so one row may span lines. Anything else is
+// read as it stands, so a plain text file splits by its lines and TABs alone. Rows go to
+// a visitor one at a time, so that a million of them need little memory beyond the text.
+//
+// The same reader serves wchar_t (the clipboard), char (UTF-8 files) and char16_t.
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+template <typename Char>
+struct TabbedCell {
+    std::basic_string_view<Char> raw;   // as the text holds it: a quoted cell with its quotes and doubled quotes
+    bool quoted = false;
+};
+
+// A quoted cell ends where the cell does: at a TAB, a line end or the end of the text.
+template <typename Char>
+constexpr bool IsCellEnd(std::basic_string_view<Char> text, std::size_t at)
+{
+    if (at == text.size()) return true;
+    if (text[at] == Char('\t') || text[at] == Char('\n')) return true;
+    return text[at] == Char('\r') && at + 1 < text.size() && text[at + 1] == Char('\n');
+}
+
+// Where a quoted cell starting at `start` ends, one past its closing quote; npos when the
+// quote at `start` opens no quoted cell and the cell is read as it stands.
+template <typename Char>
+constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size_t start)
+{
+    for (std::size_t at = start + 1;; at += 2) {
+        at = text.find(Char('"'), at);
+        if (at == text.npos) return text.npos;
+        if (at + 1 < text.size() && text[at + 1] == Char('"')) continue;
+        return IsCellEnd(text, at + 1) ? at + 1 : text.npos;
+    }
+}
+
+// Hands each cell of the row starting at `start` to onCell; returns where the next row starts.
+template <typename Char, typename OnCell>
+constexpr std::size_t ReadTabbedRow(std::basic_string_view<Char> text, std::size_t start, OnCell&& onCell)
+{
+    constexpr Char kCellEnds[] = {Char('\t'), Char('\n')};
+    for (std::size_t at = start;;) {
+        std::size_t end = at < text.size() && text[at] == Char('"') ? QuotedCellEnd(text, at) : text.npos;
+        const bool quoted = end != text.npos;
+        if (!quoted) {
+            end = text.find_first_of(std::basic_string_view<Char>(kCellEnds, 2), at);
+            if (end == text.npos) end = text.size();
+            // One CR right before the LF belongs to the line end.
+            if (end > at && end < text.size() && text[end] == Char('\n') && text[end - 1] == Char('\r')) --end;
+        }
+        onCell(TabbedCell<Char>{text.substr(at, end - at), quoted});
+        if (end == text.size()) return end;
+        if (text[end] != Char('\t')) return end + (text[end] == Char('\r') ? 2 : 1);
+        at = end + 1;
+    }
+}
+
+// Calls visitor(std::span<const TabbedCell<Char>>) once per row, in order. The final line
+// end makes no row, so an empty text has none and "\r\n" has one with one empty cell.
+template <typename Char, typename Visitor>
+void ForEachRow(std::basic_string_view<Char> text, Visitor&& visitor)
+{
+    std::vector<TabbedCell<Char>> cells;
+    for (std::size_t at = 0; at < text.size();) {
+        cells.clear();
+        at = ReadTabbedRow(text, at, [&cells](const TabbedCell<Char>& cell) { cells.push_back(cell); });
+        visitor(std::span<const TabbedCell<Char>>(cells));
+    }
+}
+
+// As many rows as ForEachRow visits, without keeping any cell.
+template <typename Char>
+constexpr std::size_t CountRows(std::basic_string_view<Char> text)
+{
+    std::size_t rows = 0;
+    for (std::size_t at = 0; at < text.size(); ++rows) {
+        at = ReadTabbedRow(text, at, [](const TabbedCell<Char>&) {});
+    }
+    return rows;
+}
+
+// Appends what the cell holds: a plain cell as it stands, a quoted one without its
+// quotes and with each doubled quote as one.
+template <typename Char>
+void AppendCellValue(const TabbedCell<Char>& cell, std::basic_string<Char>& out)
+{
+    if (!cell.quoted) {
+        out.append(cell.raw);
+        return;
+    }
+    const std::basic_string_view<Char> inside = cell.raw.substr(1, cell.raw.size() - 2);
+    for (std::size_t at = 0; at < inside.size(); ++at) {
+        out += inside[at];
+        if (inside[at] == Char('"')) ++at;
+    }
+}
+
+// The cell's value: a plain cell's own text, uncopied; a quoted one's value is made in scratch.
+template <typename Char>
+std::basic_string_view<Char> CellValue(const TabbedCell<Char>& cell, std::basic_string<Char>& scratch)
+{
+    if (!cell.quoted) return cell.raw;
+    scratch.clear();
+    AppendCellValue(cell, scratch);
+    return scratch;
+}
