@@ -9,8 +9,11 @@ out=$1
 isbnconv=$2
 fail() { echo "console_screenshots: $*" >&2; exit 1; }
 
-# A console font that has Japanese, in a window of 80 columns.
-for setting in "FaceName REG_SZ VL Gothic" "FontSize REG_DWORD 0x00100000" "WindowSize REG_DWORD 0x00190050"; do
+# A console font that has Japanese, in a window of 80 columns. Wine's console gives
+# every character one cell, as wide as the font's widest glyph; in MigMix 1M at 17
+# pixels that is exactly one full-width character, so Japanese text sits as it does
+# on Windows, and only a half-width character keeps a gap after it.
+for setting in "FaceName REG_SZ MigMix 1M" "FontSize REG_DWORD 0x00110000" "WindowSize REG_DWORD 0x00190050"; do
     read -r name type data <<<"$setting"
     /usr/lib/wine/wine64 reg add 'HKCU\Console' /v "$name" /t "$type" /d "$data" /f >/dev/null 2>&1
 done
@@ -66,7 +69,7 @@ printf 'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\nok\t978-4003101018\t
     cmp -s - "$work/books_ISBN13.txt" || fail "books_ISBN13.txt is not as expected"
 
 # The X clipboard, as Excel on Windows would leave it after a column was copied.
-expected=$'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\nbad-check-digit\t\t\t0306406153\nok\t978-0306406157\t0306406152\t0306406152'
+expected=$'978-4-10-101001-4\t4101010013\t\n\t\t末尾1桁（チェック数字）が誤っている\n978-0306406157\t0306406152\t'
 printf '4-10-101001-3\r\n0306406153\r\n0306406152\r\n' | xclip -selection clipboard
 start_console
 answer_and_shoot 1 "$out/isbnconv_clipboard.png" "the results on the clipboard" clipboard_holds "$expected"

@@ -10,7 +10,7 @@ packages=(
     # the Windows builds
     g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
     # running the Windows program and its tests: Wine on a virtual display, Japanese locale and fonts
-    wine wine64 fonts-wine xvfb xdotool xclip imagemagick fonts-noto-cjk fonts-vlgothic locales
+    wine wine64 fonts-wine xvfb xdotool xclip imagemagick fonts-noto-cjk fonts-vlgothic fonts-migmix locales
     # fuzzing and sanitizers; the one layout of the C and C++ files
     clang-14 libclang-rt-14-dev clang-format-14
 )
@@ -85,8 +85,12 @@ EOF
     return $status
 }
 
-if ! runs_32bit_code; then
-    echo "setup: registering qemu-i386 for 32-bit programs"
+if [ -e /proc/sys/fs/binfmt_misc/qemu-i386 ] && grep -qx enabled /proc/sys/fs/binfmt_misc/qemu-i386; then
+    echo "setup: 32-bit programs run through qemu-user (its handler is registered)"
+elif runs_32bit_code; then
+    echo "setup: the kernel runs 32-bit programs itself"
+else
+    echo "setup: the kernel cannot run 32-bit programs: registering qemu-i386 for them"
     binfmt=/proc/sys/fs/binfmt_misc
     [ -e $binfmt/register ] || as_root mount -t binfmt_misc binfmt_misc $binfmt
     # Flag F: the kernel opens qemu now, so that it also serves programs in other
@@ -94,6 +98,7 @@ if ! runs_32bit_code; then
     printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386:F' |
         as_root tee $binfmt/register >/dev/null
     runs_32bit_code || { echo "setup: 32-bit programs still do not run" >&2; exit 1; }
+    echo "setup: 32-bit programs run through qemu-user"
 fi
 
 if ! installed wine32:i386; then

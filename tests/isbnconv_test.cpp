@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <string>
@@ -13,8 +14,8 @@
 #ifdef _WIN32
 
 #include "clipboard.h"
+#include "desktop_mode.h"
 #include "desktop_texts.h"
-#include "drop_session.h"
 #define WEXITSTATUS(status) (status)
 #else
 #include <sys/wait.h>
@@ -111,13 +112,14 @@ TEST(Isbnconv, WritesOneRecordPerInput)
 }
 
 #ifdef _WIN32
-// A console whose user types the given answers, one per question, and presses Ctrl+C
-// once a given text has been shown.
+// A console whose user types the given answers, one per question, presses Ctrl+C
+// once a given text has been shown, and may do something else while asked.
 struct ScriptedConsole : Console {
     std::vector<std::wstring> answers;
     std::wstring shown;
     std::wstring cancelWhenShown = L"never";
     Cancellation cancellation;
+    std::function<void()> whileAsked = [] {};
 
     void Write(std::wstring_view text) override
     {
@@ -126,6 +128,7 @@ struct ScriptedConsole : Console {
     }
     bool ReadLine(std::wstring& line) override
     {
+        whileAsked();
         if (answers.empty()) return false;
         line = answers.front();
         answers.erase(answers.begin());
@@ -140,11 +143,36 @@ struct ScriptedConsole : Console {
 
 std::wstring Problem(FileProblem problem) { return kProblemTexts[static_cast<int>(problem)]; }
 
+std::string Utf8(std::wstring_view text)
+{
+    std::string utf8(text.size() * 3, '\0');
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(),
+                                           static_cast<int>(utf8.size()), nullptr, nullptr);
+    utf8.resize(static_cast<std::size_t>(length));
+    return utf8;
+}
+
 std::string Utf16(const std::string& ascii, bool bigEndian)
 {
     std::string bytes;
     for (const char c : ascii) bytes += bigEndian ? std::string{'\0', c} : std::string{c, '\0'};
     return bytes;
+}
+
+// The container of an Excel 97 workbook, as far as its directory goes: the directory
+// starts in sector 200, past the first 64 KiB, and its entry for the "Workbook"
+// stream is in its second sector, 201, as the allocation table says in sector 1.
+std::string OldWorkbook()
+{
+    std::string file(203 * 512, '\0');
+    file.replace(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+    file[0x1E] = 9;                        // sectors of 2^9 bytes
+    file[0x30] = static_cast<char>(200);   // the directory's first sector
+    file[0x4C + 4] = 1;                    // the allocation table's second sector: entries 128 to 255
+    file[2 * 512 + 4 * (200 - 128)] = static_cast<char>(201);   // sector 200 is followed by 201
+    file.replace(202 * 512, 16, Utf16("Workbook", false));
+    file[202 * 512 + 0x40] = 18;   // the name's bytes, its NUL included
+    return file;
 }
 
 // Files as Explorer drops them, in a folder whose name holds a dot and Hangul, which
@@ -168,26 +196,27 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"binary.txt", std::string("4-10\0", 5)},
         {L"binary16.txt", "\xFF\xFE" + Utf16("4-10", false) + std::string(2, '\0')},
         {L"book.xlsx", "PK\x03\x04[Content_Types].xml xl/workbook.xml"},
+        {L"old.xls", OldWorkbook()},
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
     };
     for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
     std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
     for (const wchar_t* name :
-         {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt", L"book.xlsx"}) {
+         {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt", L"book.xlsx", L"old.xls"}) {
         dropped.push_back(folder / name);
     }
 
     ScriptedConsole onProgram;
     onProgram.answers = {L"3", L"１", L"typed during the conversion"};   // a wrong answer, then a full-width 1
-    EXPECT_EQ(RunExplorerSession(dropped, onProgram, onProgram.cancellation), 1);
+    EXPECT_EQ(RunDesktopSession(dropped, onProgram, onProgram.cancellation), 1);
     ScriptedConsole onWindow;
-    ASSERT_EQ(WriteClipboard(L"", ""), ClipboardAccess::Done) << "no text to offer";
+    ASSERT_EQ(CopyToClipboard(L""), ClipboardAccess::Done) << "no text to offer";
     onWindow.answers = {
         L"\"" + (folder / L"list 13.txt").wstring() + L"\" \"" + (folder / L"large.txt").wstring() + L"\"",
         L"2"};   // as the console pastes two paths that hold spaces
     onWindow.cancelWhenShown = L"[2/2]";
-    EXPECT_EQ(RunExplorerSession({}, onWindow, onWindow.cancellation), 1);
+    EXPECT_EQ(RunDesktopSession({}, onWindow, onWindow.cancellation), 1);
 
     const std::map<std::wstring, std::string> results = {
         {L"一覧_ISBN13 (2).txt", kBom + Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n") +
@@ -207,17 +236,20 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         << "a result of an empty, binary or cancelled file, or a temporary file, was left";
 
     const std::wstring summary = kConvertedLinesText + std::wstring(L"1\n") + kRefusedLinesText + L"1\n" +
-                                 kRefusalReasons[2] + L"1\n" + kLongLinesText + L"1\n" + kResultText +
+                                 L"    文字数が違う (wrong-digit-count): 1\n" + kLongLinesText + L"1\n" + kResultText +
                                  L"books_ISBN13 (2).txt\n";
     for (const std::wstring& text :
          {std::wstring(kChooseAgainText), summary,
           kResultText + std::wstring(L"一覧_ISBN13 (2).txt（UTF-8、BOM 付き）"), Problem(FileProblem::Folder),
           Problem(FileProblem::NotFound), Problem(FileProblem::Empty) + L"\n\n[8/",
-          Problem(FileProblem::Empty) + L"\n\n[7/", Problem(FileProblem::Binary), Problem(FileProblem::ExcelWorkbook),
-          L"|" + std::wstring(kPressEnterText)}) {
-        EXPECT_NE(onProgram.shown.find(text), std::wstring::npos) << "not shown";
+          Problem(FileProblem::Empty) + L"\n\n[7/", Problem(FileProblem::Binary),
+          L"old.xls\n" + Problem(FileProblem::ExcelWorkbook), L"|" + std::wstring(kPressEnterText)}) {
+        EXPECT_NE(onProgram.shown.find(text), std::wstring::npos) << "not shown: " << Utf8(text);
     }
-    EXPECT_TRUE(onWindow.shown.starts_with(kWelcomeText));
+    EXPECT_LT(onProgram.shown.find(L"book.xlsx\n" + Problem(FileProblem::ExcelWorkbook)),
+              onProgram.shown.find(kChooseDirectionText))
+        << "a workbook is named before the question";
+    EXPECT_TRUE(onWindow.shown.starts_with(std::wstring(kGuideText) + kDropPromptText));
     EXPECT_NE(onWindow.shown.find(Problem(FileProblem::Cancelled)), std::wstring::npos);
 }
 
@@ -242,23 +274,45 @@ std::size_t Offset(const std::string& html, const std::string& name)
     return at == std::string::npos ? std::string::npos : std::stoul(html.substr(at + name.size() + 1, 10));
 }
 
-// A column copied in a spreadsheet, converted on the clipboard: three rows, one
-// refused and one whose ASIN starts with 0, come back in the same order as text and
-// as cells marked as text. Several columns, or Ctrl+C at the question, leave the
-// clipboard as it was.
+std::wstring ClipboardText()
+{
+    std::wstring text;
+    DWORD sequence = 0;
+    return ReadClipboardText(text, sequence) == ClipboardAccess::Done ? text : L"(no text)";
+}
+
+// A column copied in a spreadsheet, as Excel writes its text form, converted on the
+// clipboard: one result row for each copied row, in the same order, as text and as
+// cells marked as text, whatever the rows hold.
 TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
 {
-    const std::wstring column = L"4-10-101001-3\r\n0306406153\r\n0306406152\r\n";
-    ASSERT_EQ(WriteClipboard(column, ""), ClipboardAccess::Done);
+    const struct {
+        std::wstring copied;
+        std::string isbn, asin, reason;
+    } kRows[] = {
+        {L"ISBN", "", "", "文字数が違う"},   // a heading
+        {L"4-10-101001-3", "978-4-10-101001-4", "4101010013", ""},
+        {L"\"4101010013\r\n\t(上巻)\"", "", "", "文字数が違う"},   // a cell with a line break and a TAB
+        {L"", "", "", "空の行"},
+        {L"\"本 <&>\"\"題\"\"\"", "", "", "使えない文字、ハイフンの数や位置の誤り"},
+        {L" 0306406152 ", "", "", "文字数が違う"},
+        {L"0306406152", "978-0306406157", "0306406152", ""},
+    };
+    std::wstring column;
+    std::string text;
+    std::string table;
+    for (const auto& row : kRows) {
+        column += row.copied + L"\r\n";
+        text += row.isbn + "\t" + row.asin + "\t" + row.reason + "\r\n";
+        table += "<tr><td class=t sdnum=\"1041;0;@\">" + row.isbn + "</td><td class=t sdnum=\"1041;0;@\">" + row.asin +
+                 "</td><td>" + row.reason + "</td></tr>\r\n";
+    }
+    ASSERT_EQ(CopyToClipboard(column), ClipboardAccess::Done);
     ScriptedConsole console;
     console.answers = {L"1"};
-    EXPECT_EQ(RunExplorerSession({}, console, console.cancellation), 1);
-    std::wstring text;
-    EXPECT_EQ(ReadClipboardText(text), ClipboardAccess::Done);
-    EXPECT_EQ(text,
-              L"ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\n"
-              L"bad-check-digit\t\t\t0306406153\r\n"
-              L"ok\t978-0306406157\t0306406152\t0306406152\r\n");
+    EXPECT_EQ(RunDesktopSession({}, console, console.cancellation), 1);
+    EXPECT_EQ(Utf8(ClipboardText()), text);
+    EXPECT_NE(console.shown.find(L"7" + std::wstring(kClipboardOfferText)), std::wstring::npos);
     EXPECT_NE(console.shown.find(kClipboardDoneText), std::wstring::npos);
 
     const std::string html = ClipboardHtml();
@@ -269,28 +323,59 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     EXPECT_TRUE(html.substr(0, fragment).ends_with("<!--StartFragment-->"));
     EXPECT_EQ(html.substr(fragmentEnd, 18), "<!--EndFragment-->");
     EXPECT_NE(html.find("<style>.t{mso-number-format:\"\\@\";}</style>"), std::string::npos);
-    const std::string rows[] = {
-        "ok", "978-4-10-101001-4", "4101010013", "4-10-101001-3",  "bad-check-digit", "",
-        "",   "0306406153",        "ok",         "978-0306406157", "0306406152",      "0306406152"};
-    std::string table;
-    for (std::size_t i = 0; i < std::size(rows); ++i) {
-        const std::string cell =
-            i % 4 == 0 ? "<td>" : "<td class=t sdnum=\"1041;0;@\">";   // every cell with digits is text
-        table += (i % 4 == 0 ? "<tr>" : "") + cell + rows[i] + "</td>" + (i % 4 == 3 ? "</tr>\r\n" : "");
-    }
     EXPECT_EQ(html.substr(fragment, fragmentEnd - fragment), "<table>\r\n" + table + "</table>");
+}
 
-    for (const std::wstring& copied : {std::wstring(L"4101010013\t1\r\n"), column}) {
-        ASSERT_EQ(WriteClipboard(copied, ""), ClipboardAccess::Done);
-        ScriptedConsole declined;   // presses Ctrl+C at the question, or Enter at the guide
-        declined.cancelWhenShown = kClipboardOfferText;
-        declined.answers = {L""};
-        RunExplorerSession({}, declined, declined.cancellation);
-        EXPECT_EQ(ReadClipboardText(text), ClipboardAccess::Done);
-        EXPECT_EQ(text, copied);
-        EXPECT_NE(declined.shown.find(copied == column ? kClipboardUnchangedText : kSeveralColumnsText),
-                  std::wstring::npos);
+// Stands for a shortage of memory as the second form is handed over.
+HANDLE WINAPI RefuseHtml(UINT format, HANDLE memory)
+{
+    return format == CF_UNICODETEXT ? SetClipboardData(format, memory) : nullptr;
+}
+
+// Every way a session can end without results: the clipboard holds what the console
+// says, never one form without the other, and a refusal shows above the prompt.
+TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
+{
+    const std::wstring column = L"4-10-101001-3\r\n";
+    const struct {
+        std::wstring copied;
+        std::vector<std::wstring> answers;
+        std::wstring shown;
+        std::wstring left;
+        std::function<void()> whileAsked = [] {};
+        SetClipboardDataCall set = nullptr;
+    } kCases[] = {
+        {column, {L""}, kClipboardUnchangedText, column},   // Ctrl+C at the question
+        {column, {L"", L""}, kClipboardOfferText + std::wstring(kGuideText) + kDropPromptText, column},   // Enter
+        {L"4101010013\t1\r\n",
+         {L""},
+         kGuideText + std::wstring(kSeveralColumnsText) + kDropPromptText,
+         L"4101010013\t1\r\n"},
+        {column, {L"1"}, kClipboardChangedText, L"newer", [] { CopyToClipboard(L"newer"); }},
+        {column, {L"1"}, kClipboardEmptiedText, L"(no text)", [] {}, RefuseHtml},
+    };
+    for (const auto& run : kCases) {
+        SCOPED_TRACE(Utf8(run.shown.substr(0, 20)));
+        ASSERT_EQ(CopyToClipboard(run.copied), ClipboardAccess::Done);
+        ScriptedConsole console;
+        console.answers = run.answers;
+        console.whileAsked = run.whileAsked;
+        if (run.shown == kClipboardUnchangedText) console.cancelWhenShown = kClipboardOfferText;
+        ReplaceSetClipboardData(run.set);
+        RunDesktopSession({}, console, console.cancellation);
+        ReplaceSetClipboardData(nullptr);
+        EXPECT_NE(console.shown.find(run.shown), std::wstring::npos) << Utf8(console.shown);
+        EXPECT_EQ(ClipboardText(), run.left);
     }
+
+    // Held by another program for longer than the session waits.
+    ASSERT_EQ(CopyToClipboard(column), ClipboardAccess::Done);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    ScriptedConsole console;
+    EXPECT_EQ(RunDesktopSession({}, console, console.cancellation), 0);
+    CloseClipboard();
+    EXPECT_TRUE(console.shown.ends_with(kGuideText + std::wstring(kClipboardBusyText) + kDropPromptText));
+    EXPECT_EQ(ClipboardText(), column);
 }
 #endif
 

@@ -55,33 +55,8 @@ TEST(TabbedText, ReadsRowsOfCells)
         SCOPED_TRACE(testing::PrintToString(std::wstring(row.text)));
         EXPECT_EQ(ReadRows(row.text), row.rows);
     }
-}
-
-// A full worksheet column, as a dropped UTF-16 file would hold it, ending in a quoted cell.
-TEST(TabbedText, ReadsAFullColumnOfUtf16)
-{
-    std::u16string text;
-    for (int row = 1; row < 1 << 20; ++row) text += u"9784088725093\r\n";
-    text += u"\"\"\"978\"\"\r\n408\"\r\n";
-    std::size_t rows = 0;
-    std::u16string last;
-    ForEachRow(std::u16string_view(text), [&](std::span<const TabbedCell<char16_t>> cells) {
-        ++rows;
-        ASSERT_EQ(cells.size(), 1u);
-        last.assign(cells[0].raw);
-    });
-    EXPECT_EQ(rows, 1u << 20);
-    EXPECT_EQ(CountRows(std::u16string_view(text)), rows);
-    EXPECT_EQ(last, u"\"\"\"978\"\"\r\n408\"");
-}
-
-TEST(TabbedText, AppendsValuesOfUtf8)
-{
-    std::string values = "=";
-    ForEachRow(std::string_view("\"書\"\"名\"\t\"a\n\"\r\nb"), [&values](std::span<const TabbedCell<char>> cells) {
-        for (const TabbedCell<char>& cell : cells) AppendCellValue(cell, values);
-    });
-    EXPECT_EQ(values, "=書\"名a\nb");
+    // Bytes as a UTF-8 file holds them.
+    EXPECT_EQ(ReadRows(std::string_view("\"書\"\"名\"\ta\r\n")), Rows<char>({{"書\"名", "a"}}));
 }
 
 }   // namespace

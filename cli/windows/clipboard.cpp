@@ -1,7 +1,5 @@
 #include "clipboard.h"
 
-#include <windows.h>
-
 #include <cstring>
 #include <cwchar>
 
@@ -10,6 +8,8 @@ namespace {
 // About a second in all before the clipboard counts as held by another program.
 constexpr int kOpenTries = 20;
 constexpr DWORD kOpenPauseMs = 50;
+
+SetClipboardDataCall g_setClipboardData = SetClipboardData;
 
 // Data set on the clipboard needs an owner window, or SetClipboardData fails after
 // EmptyClipboard; a console program has none of its own, so it makes an invisible
@@ -30,33 +30,17 @@ bool Open()
     return false;
 }
 
-// A movable global copy of `bytes` bytes, as the clipboard takes its data.
-HGLOBAL GlobalCopy(const void* data, std::size_t bytes)
-{
-    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    void* place = memory != nullptr ? GlobalLock(memory) : nullptr;
-    if (place == nullptr) {
-        if (memory != nullptr) GlobalFree(memory);
-        return nullptr;
-    }
-    std::memcpy(place, data, bytes);
-    GlobalUnlock(memory);
-    return memory;
-}
-
 // The clipboard owns the memory once it is set; until then it is ours to free.
-bool Set(UINT format, const void* data, std::size_t bytes)
+bool Set(UINT format, ClipboardBlock& block)
 {
-    const HGLOBAL memory = GlobalCopy(data, bytes);
-    if (memory == nullptr) return false;
-    if (SetClipboardData(format, memory) != nullptr) return true;
-    GlobalFree(memory);
-    return false;
+    if (g_setClipboardData(format, block.Handle()) == nullptr) return false;
+    block.GivenAway();
+    return true;
 }
 
 }   // namespace
 
-ClipboardAccess ReadClipboardText(std::wstring& text)
+ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence)
 {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return ClipboardAccess::NoText;
     if (!Open()) return ClipboardAccess::Busy;
@@ -66,20 +50,46 @@ ClipboardAccess ReadClipboardText(std::wstring& text)
         text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
         GlobalUnlock(data);
     }
+    // Read while the clipboard is open: a text rendered on request counts as read.
+    sequence = GetClipboardSequenceNumber();
     CloseClipboard();
     return chars != nullptr ? ClipboardAccess::Done : ClipboardAccess::NoText;
 }
 
-ClipboardAccess WriteClipboard(const std::wstring& text, const std::string& html)
+ClipboardAccess WriteClipboard(ClipboardBlock& text, ClipboardBlock& html, DWORD sequence)
 {
     static const UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
     if (!Open()) return ClipboardAccess::Busy;
+    if (GetClipboardSequenceNumber() != sequence) {
+        CloseClipboard();
+        return ClipboardAccess::Changed;
+    }
     if (!EmptyClipboard()) {
         CloseClipboard();
         return ClipboardAccess::Busy;
     }
-    const bool done = Set(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t)) &&
-                      Set(htmlFormat, html.c_str(), html.size() + 1);
+    const bool done = Set(CF_UNICODETEXT, text) && Set(htmlFormat, html);
+    if (!done) EmptyClipboard();
     CloseClipboard();
     return done ? ClipboardAccess::Done : ClipboardAccess::Failed;
+}
+
+ClipboardAccess CopyToClipboard(const std::wstring& text)
+{
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    ClipboardBlock block(bytes);
+    void* place = block.Allocated() ? GlobalLock(block.Handle()) : nullptr;
+    if (place == nullptr) return ClipboardAccess::OutOfMemory;
+    std::memcpy(place, text.c_str(), bytes);
+    GlobalUnlock(block.Handle());
+    if (!Open()) return ClipboardAccess::Busy;
+    EmptyClipboard();
+    const bool done = Set(CF_UNICODETEXT, block);
+    CloseClipboard();
+    return done ? ClipboardAccess::Done : ClipboardAccess::Failed;
+}
+
+void ReplaceSetClipboardData(SetClipboardDataCall call)
+{
+    g_setClipboardData = call != nullptr ? call : SetClipboardData;
 }

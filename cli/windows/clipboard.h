@@ -1,15 +1,50 @@
 // The system clipboard as the clipboard session uses it: its text read, and the
-// results put in its place in two forms. Another program (Excel itself, a clipboard
-// manager) may hold the clipboard for a moment, so each access is retried briefly.
+// results put in its place in two forms, but only in place of the copy that was read.
+// Another program (Excel itself, a clipboard manager) may hold the clipboard for a
+// moment, so each access is retried briefly.
 #pragma once
 
+#include <windows.h>
+
+#include <cstddef>
 #include <string>
 
-enum class ClipboardAccess { Done, NoText, Busy, Failed };
+enum class ClipboardAccess { Done, NoText, Busy, Changed, OutOfMemory, Failed };
 
-ClipboardAccess ReadClipboardText(std::wstring& text);
+// The text on the clipboard, and the clipboard's sequence number once it was read.
+ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence);
 
-// Replaces what the clipboard holds with `text` (CF_UNICODETEXT) and `html` (the
-// "HTML Format", UTF-8 with its header). Busy: nothing changed. Failed: the
-// clipboard was emptied, but the results could not be put there.
-ClipboardAccess WriteClipboard(const std::wstring& text, const std::string& html);
+// Movable global memory, as the clipboard takes its data. Freed with the block
+// unless the clipboard has taken it.
+class ClipboardBlock {
+public:
+    explicit ClipboardBlock(std::size_t bytes) : memory_(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
+    ClipboardBlock(const ClipboardBlock&) = delete;
+    ClipboardBlock& operator=(const ClipboardBlock&) = delete;
+    ~ClipboardBlock()
+    {
+        if (memory_ != nullptr) GlobalFree(memory_);
+    }
+
+    bool Allocated() const { return memory_ != nullptr; }
+    HGLOBAL Handle() const { return memory_; }
+    void GivenAway() { memory_ = nullptr; }
+
+private:
+    HGLOBAL memory_;
+};
+
+// Replaces what the clipboard holds with `text` (CF_UNICODETEXT, NUL-terminated
+// UTF-16) and `html` (the "HTML Format", NUL-terminated UTF-8 with its header), if
+// it still holds the copy read at `sequence`. Busy or Changed (something else was
+// copied since): nothing changed. Failed: the clipboard refused the data and was
+// left empty, so that it never holds one form without the other.
+ClipboardAccess WriteClipboard(ClipboardBlock& text, ClipboardBlock& html, DWORD sequence);
+
+// Puts `text` on the clipboard, whatever it held, as copying in another program does.
+ClipboardAccess CopyToClipboard(const std::wstring& text);
+
+// The call that hands the clipboard each block, replaceable so that tests can stage
+// a refusal; null restores SetClipboardData.
+using SetClipboardDataCall = HANDLE(WINAPI*)(UINT format, HANDLE memory);
+void ReplaceSetClipboardData(SetClipboardDataCall call);

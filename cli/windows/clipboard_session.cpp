@@ -1,96 +1,125 @@
 #include "clipboard_session.h"
 
+#include <new>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "ansi_text.h"
 #include "clipboard.h"
+#include "clipboard_forms.h"
 #include "desktop_texts.h"
 #include "drop_session.h"
-#include "html_table.h"
+#include "tabbed_text.h"
 
 namespace {
 
-// The copied rows: Excel ends every row, the last one included, with CRLF, and that
-// last line end makes no row of its own.
-std::vector<std::wstring_view> Rows(std::wstring_view text)
+// Converts the one cell of every copied row, in order, handing each result on.
+template <typename OnResult>
+void ConvertRows(std::wstring_view copied, const Direction& direction, OnResult onResult)
 {
-    std::vector<std::wstring_view> rows;
-    while (!text.empty()) {
-        const std::size_t end = text.find(L'\n');
-        std::wstring_view row = text.substr(0, end);
-        if (!row.empty() && row.back() == L'\r') row.remove_suffix(1);
-        rows.push_back(row);
-        text.remove_prefix(end == text.npos ? text.size() : end + 1);
-    }
-    return rows;
+    std::wstring scratch;
+    ForEachRow(copied, [&](std::span<const TabbedCell<wchar_t>> cells) {
+        char ansi[3 * kLongestAnsiLine];
+        onResult(direction.convert(AnsiText(CellValue(cells.front(), scratch), ansi)));
+    });
 }
 
-void Append(std::wstring& text, std::string_view ascii) { text.append(ascii.begin(), ascii.end()); }
-
-// Converts every row into both forms of the results, counting the outcomes.
-void Convert(const std::vector<std::wstring_view>& rows, const Direction& direction, std::wstring& text,
-             HtmlTable& table, FileReport& report)
-{
-    for (const std::wstring_view row : rows) {
-        char ansi[3 * kLongestAnsiLine];
-        const ConversionResult result = direction.convert(AnsiText(row, ansi));
-        ++report.counts[static_cast<std::size_t>(result.outcome)];
-        const std::string_view status = StatusName(result.outcome);
-        table.BeginRow();
-        table.Word(status);
-        Append(text, status);
-        for (const std::string_view field : {std::string_view(result.isbnText), std::string_view(result.asinText)}) {
-            text += L'\t';
-            Append(text, field);
-            table.Text(field);
-        }
-        text += L'\t';
-        text += row;
-        text += L"\r\n";
-        table.Text(row);
-        table.EndRow();
+// A block locked for writing, unlocked when done.
+class Locked {
+public:
+    explicit Locked(const ClipboardBlock& block)
+        : block_(block), place_(block.Allocated() ? GlobalLock(block.Handle()) : nullptr)
+    {}
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+    ~Locked()
+    {
+        if (place_ != nullptr) GlobalUnlock(block_.Handle());
     }
+    void* Place() const { return place_; }
+
+private:
+    const ClipboardBlock& block_;
+    void* place_;
+};
+
+const wchar_t* WrittenText(ClipboardAccess written)
+{
+    switch (written) {
+    case ClipboardAccess::Done:
+        return kClipboardDoneText;
+    case ClipboardAccess::Busy:
+        return kClipboardNotWrittenText;
+    case ClipboardAccess::Changed:
+        return kClipboardChangedText;
+    default:
+        return kClipboardEmptiedText;
+    }
+}
+
+ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
+{
+    std::wstring copied;
+    DWORD sequence = 0;
+    const ClipboardAccess read = ReadClipboardText(copied, sequence);
+    if (read == ClipboardAccess::Busy) return {std::nullopt, kClipboardBusyText};
+    if (read != ClipboardAccess::Done) return {};
+    std::size_t rows = 0;
+    bool severalColumns = false;
+    ForEachRow(std::wstring_view(copied), [&](std::span<const TabbedCell<wchar_t>> cells) {
+        ++rows;
+        severalColumns = severalColumns || cells.size() > 1;
+    });
+    if (rows == 0) return {};
+    if (severalColumns) return {std::nullopt, kSeveralColumnsText};
+
+    console.Write(std::to_wstring(rows) + kClipboardOfferText);
+    std::wstring answer;
+    if (!console.ReadLine(answer) || cancellation.requested) {
+        console.Write(kClipboardUnchangedText);
+        return {1};
+    }
+    const Direction* direction = DirectionOf(answer);
+    if (direction == nullptr) return {};
+
+    // Both forms are measured, then written into blocks that are all allocated before
+    // the clipboard is touched: out of memory, it stays as it was.
+    FileReport report;
+    ClipboardForms measured;
+    ConvertRows(copied, *direction, [&](const ConversionResult& result) {
+        ++report.counts[static_cast<std::size_t>(result.outcome)];
+        measured.Row(result);
+    });
+    ClipboardBlock text(measured.TextBytes());
+    ClipboardBlock html(measured.HtmlBytes());
+    {
+        const Locked textPlace(text);
+        const Locked htmlPlace(html);
+        if (textPlace.Place() == nullptr || htmlPlace.Place() == nullptr) {
+            console.Write(kOutOfMemoryText);
+            return {1};
+        }
+        ClipboardForms forms(measured, static_cast<wchar_t*>(textPlace.Place()), static_cast<char*>(htmlPlace.Place()));
+        ConvertRows(copied, *direction, [&forms](const ConversionResult& result) { forms.Row(result); });
+        forms.Finish();
+    }
+    console.Write(L"\n");
+    DescribeLines(report, console);
+    const ClipboardAccess written = WriteClipboard(text, html, sequence);
+    console.Write(WrittenText(written));
+    return {written == ClipboardAccess::Done && report.counts[0] == rows ? 0 : 1};
 }
 
 }   // namespace
 
-std::optional<int> RunClipboardSession(Console& console, Cancellation& cancellation)
+ClipboardSessionEnd RunClipboardSession(Console& console, Cancellation& cancellation)
 {
-    std::wstring copied;
-    const ClipboardAccess read = ReadClipboardText(copied);
-    if (read == ClipboardAccess::Busy) console.Write(kClipboardBusyText);
-    if (read != ClipboardAccess::Done) return std::nullopt;
-    const std::vector<std::wstring_view> rows = Rows(copied);
-    if (rows.empty()) return std::nullopt;
-    if (copied.find(L'\t') != std::wstring::npos) {
-        console.Write(kSeveralColumnsText);
-        return std::nullopt;
+    // The copy read and the reader's rows live on the heap; the clipboard is only
+    // written from blocks already made.
+    try {
+        return Run(console, cancellation);
+    } catch (const std::bad_alloc&) {
+        console.Write(kOutOfMemoryText);
+        return {1};
     }
-
-    console.Write(std::to_wstring(rows.size()) + kClipboardOfferText);
-    std::wstring answer;
-    if (!console.ReadLine(answer) || cancellation.requested) {
-        console.Write(kClipboardUnchangedText);
-        return 1;
-    }
-    const Direction* direction = DirectionOf(answer);
-    if (direction == nullptr) return std::nullopt;
-
-    std::wstring text;
-    HtmlTable table;
-    FileReport report;
-    Convert(rows, *direction, text, table, report);
-    console.Write(L"\n");
-    DescribeLines(report, console);
-    // Held by another program, the clipboard is as it was; a failure once it was
-    // emptied (out of memory) leaves it empty, and the user must know.
-    const ClipboardAccess written = WriteClipboard(text, table.ClipboardData());
-    if (written != ClipboardAccess::Done) {
-        console.Write(written == ClipboardAccess::Busy ? kClipboardNotWrittenText : kClipboardEmptiedText);
-        return 1;
-    }
-    console.Write(kClipboardDoneText);
-    return report.counts[0] == rows.size() ? 0 : 1;
 }

@@ -1,8 +1,10 @@
 // isbnconv.exe double-clicked with text on the clipboard, as when a column has just
 // been copied in Excel: it offers to convert the rows, and puts one result row for
 // each copied row, in the same order, back on the clipboard, to be pasted beside the
-// column. Each row is converted as the dialog would see it pasted, and echoed as
-// copied. The clipboard changes only once the user has chosen a direction.
+// column. Rows are read as Excel writes them, a quoted cell with its line breaks
+// being one row, and each is converted as the dialog would see it pasted. The
+// clipboard changes only once the user has chosen a direction, and only if it still
+// holds the copy that was read.
 #pragma once
 
 #include <optional>
@@ -10,6 +12,12 @@
 #include "console.h"
 #include "dropped_file.h"
 
-// Empty when there was nothing to offer or the user declined: the guide follows.
-// Otherwise the exit status: 0 when every row converted, 1 otherwise.
-std::optional<int> RunClipboardSession(Console& console, Cancellation& cancellation);
+struct ClipboardSessionEnd {
+    // Once the rows were offered: 0 when every row converted, 1 otherwise.
+    std::optional<int> status;
+    // Otherwise, why the clipboard's text could not be offered, when there is
+    // something to say; it belongs under the guide that follows.
+    const wchar_t* refusal = nullptr;
+};
+
+ClipboardSessionEnd RunClipboardSession(Console& console, Cancellation& cancellation);

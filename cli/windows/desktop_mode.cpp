@@ -4,9 +4,12 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string_view>
 #include <utility>
 
+#include "clipboard_session.h"
+#include "desktop_texts.h"
 #include "drop_session.h"
 
 namespace {
@@ -32,6 +35,25 @@ public:
 
     bool ReadLine(std::wstring& line) override
     {
+        const bool read = ReadTypedLine(line);
+        answeredAt_ = GetTickCount();
+        return read;
+    }
+
+    // An Enter pressed twice after an answer must not close the summary unread: what
+    // arrives within half a second of the answer is discarded with the rest.
+    void DiscardTypedAhead() override
+    {
+        const DWORD since = GetTickCount() - answeredAt_;
+        if (since < kDoubleEnterMs) Sleep(kDoubleEnterMs - since);
+        FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE));
+    }
+
+private:
+    static constexpr DWORD kDoubleEnterMs = 500;
+
+    static bool ReadTypedLine(std::wstring& line)
+    {
         line.clear();
         wchar_t typed[256];
         for (;;) {
@@ -46,8 +68,18 @@ public:
         }
     }
 
-    void DiscardTypedAhead() override { FlushConsoleInputBuffer(GetStdHandle(STD_INPUT_HANDLE)); }
+    DWORD answeredAt_ = 0;
 };
+
+// Keeps the window until the user has read it: keys pressed meanwhile do not count.
+int KeepUntilEnter(int status, Console& console)
+{
+    console.DiscardTypedAhead();
+    console.Write(kPressEnterText);
+    std::wstring ignored;
+    console.ReadLine(ignored);
+    return status;
+}
 
 }   // namespace
 
@@ -72,5 +104,17 @@ int RunFromExplorer()
     std::vector<std::wstring> paths;
     if (argv != nullptr && argc > 1) paths.assign(argv + 1, argv + argc);
     LocalFree(argv);
-    return RunExplorerSession(std::move(paths), console, g_cancellation);
+    return RunDesktopSession(std::move(paths), console, g_cancellation);
+}
+
+int RunDesktopSession(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation)
+{
+    const wchar_t* note = nullptr;
+    if (paths.empty()) {
+        const ClipboardSessionEnd end = RunClipboardSession(console, cancellation);
+        if (end.status) return KeepUntilEnter(*end.status, console);
+        note = end.refusal;
+    }
+    const std::optional<int> status = RunDropSession(std::move(paths), note, console, cancellation);
+    return status ? KeepUntilEnter(*status, console) : 0;
 }

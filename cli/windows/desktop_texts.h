@@ -7,9 +7,9 @@
 
 #include "dropped_file.h"
 
-// Double-clicked: what the tool does and how to use it, ending with the prompt
-// for files dragged onto this window.
-inline constexpr wchar_t kWelcomeText[] =
+// Double-clicked: what the tool does and how to use it. A note on the clipboard may
+// follow, then the prompt for files dragged onto this window.
+inline constexpr wchar_t kGuideText[] =
     L"isbnconv: ISBN-10 と ISBN-13 をまとめて変換します\n"
     L"\n"
     L"ISBN を1行に1つずつ書いたテキストファイル（メモ帳で保存したもの、Excel の\n"
@@ -32,7 +32,8 @@ inline constexpr wchar_t kWelcomeText[] =
     L"  isbnconv to13 [--] [入力...]    ISBN-10 → ISBN-13\n"
     L"  isbnconv to10 [--] [入力...]    ISBN-13（978）→ ISBN-10\n"
     L"  isbnconv to13 < 入力.txt > 結果.txt\n"
-    L"\n"
+    L"\n";
+inline constexpr wchar_t kDropPromptText[] =
     L"このウィンドウにファイルをドラッグ アンド ドロップして Enter キーを押しても\n"
     L"変換できます。Enter キーだけを押すと閉じます。\n"
     L"> ";
@@ -59,11 +60,14 @@ inline constexpr wchar_t kClipboardOfferText[] =
     L"番号を入力して Enter キーを押してください。使い方の説明を見るときは、\n"
     L"Enter キーだけを押してください。\n"
     L"番号: ";
+// The results are pasted into new columns, so that no cell of the user's is overwritten.
 inline constexpr wchar_t kClipboardDoneText[] =
-    L"\n結果をクリップボードに入れました。\n"
-    L"Excel では、コピーした列の最初の行の右隣のセルを選び、Ctrl+V を押して\n"
-    L"ください。行ごとに4列（状態、変換後の ISBN、ASIN、コピーした行）が並びます。\n"
-    L"どのセルも文字列なので、先頭の 0 も消えません。\n"
+    L"\n結果をクリップボードに入れました。コピーした行ごとに3列（変換後の ISBN、\n"
+    L"ASIN、変換できなかった理由）です。どのセルも文字列なので、先頭の 0 も\n"
+    L"消えません。Excel では、貼り付ける前に空いた列を3つ作ってください。\n"
+    L"  1. ISBN の列のすぐ右の列番号（B、C などの文字）を右クリックして「挿入」を\n"
+    L"     選びます。これを3回繰り返すと、ISBN の列の右に空いた列が3つできます。\n"
+    L"  2. コピーした最初のセルのすぐ右のセルを選び、Ctrl+V を押します。\n"
     L"メモ帳にはタブ区切りの文字で貼り付けられます。\n"
     L"\n";
 inline constexpr wchar_t kSeveralColumnsText[] =
@@ -78,6 +82,12 @@ inline constexpr wchar_t kClipboardUnchangedText[] = L"\n中止しました。�
 inline constexpr wchar_t kClipboardEmptiedText[] =
     L"\n結果をクリップボードに入れられず、クリップボードは空になりました。\n"
     L"もう一度 Excel で列をコピーしてから、起動し直してください。\n";
+inline constexpr wchar_t kClipboardChangedText[] =
+    L"\n読んだあとで、クリップボードにほかのものがコピーされました。それを消さない\n"
+    L"よう、結果は入れていません。変換するときは、もう一度起動してください。\n";
+inline constexpr wchar_t kOutOfMemoryText[] =
+    L"\nメモリが足りず、変換できませんでした。クリップボードはそのままです。\n"
+    L"行を分けてコピーし、少しずつ変換してください。\n";
 inline constexpr wchar_t kClipboardNotWrittenText[] =
     L"\nほかのプログラムがクリップボードを使っていて、結果を入れられませんでした。\n"
     L"クリップボードはそのままです。少し待ってから、もう一度起動してください。\n";
@@ -86,7 +96,9 @@ inline constexpr wchar_t kClipboardNotWrittenText[] =
 inline constexpr wchar_t kConvertedLinesText[] = L"  変換できた行: ";
 inline constexpr wchar_t kRefusedLinesText[] = L"  変換できなかった行: ";
 inline constexpr wchar_t kResultText[] = L"  結果: ";
+// UTF-16 lines are counted in characters, all others in bytes.
 inline constexpr wchar_t kLongLinesText[] = L"  長すぎる行（256 バイト超。文字数の誤りとして数えています）: ";
+inline constexpr wchar_t kLongUtf16LinesText[] = L"  長すぎる行（256 文字超。文字数の誤りとして数えています）: ";
 
 // After the result's name: the encoding it was written in, the input's own.
 inline constexpr const wchar_t* kEncodingTexts[] = {
@@ -97,16 +109,18 @@ inline constexpr const wchar_t* kEncodingTexts[] = {
 };
 static_assert(std::size(kEncodingTexts) == static_cast<std::size_t>(TextEncoding::Utf16Be) + 1);
 
-// Why lines were refused, with the status word that the result file shows, in the
-// order of ConversionOutcome (Converted has none).
-inline constexpr const wchar_t* kRefusalReasons[] = {
+// Why a line was refused, in the order of ConversionOutcome (Converted has none): in
+// the summary, followed by the status word of the result file; on the clipboard, in
+// the result row's reason column.
+inline constexpr const wchar_t* kRefusalReasonWords[] = {
     nullptr,
-    L"    空の行 (no-input): ",
-    L"    文字数が違う (wrong-digit-count): ",
-    L"    使えない文字、ハイフンの数や位置の誤り (invalid-data): ",
-    L"    末尾1桁（チェック数字）が誤っている (bad-check-digit): ",
-    L"    先頭3桁が 978 でない (bad-prefix): ",
+    L"空の行",
+    L"文字数が違う",
+    L"使えない文字、ハイフンの数や位置の誤り",
+    L"末尾1桁（チェック数字）が誤っている",
+    L"先頭3桁が 978 でない",
 };
+static_assert(std::size(kRefusalReasonWords) == kOutcomeCount);
 
 // What became of a file that could not be converted, in the order of FileProblem.
 inline constexpr const wchar_t* kProblemTexts[] = {

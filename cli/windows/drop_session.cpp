@@ -2,9 +2,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
-#include "clipboard_session.h"
 #include "desktop_texts.h"
 
 namespace {
@@ -51,39 +48,39 @@ void Describe(const FileReport& report, Console& console)
     console.Write(kResultText + result + L"\n");
 }
 
-int ConvertFiles(const std::vector<std::wstring>& paths, Console& console, Cancellation& cancellation)
+// Workbooks are named before the question, which is not asked when nothing else is left.
+int ConvertFiles(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation)
 {
     console.Write(std::to_wstring(paths.size()) + kFilesToConvertText);
-    for (const std::wstring& path : paths) console.Write(L"  " + path + L"\n");
-    const Direction* direction = AskDirection(console, cancellation);
+    std::vector<std::wstring> convertible;
+    for (std::wstring& path : paths) {
+        console.Write(L"  " + path + L"\n");
+        if (IsExcelWorkbookFile(path)) {
+            console.Write(kProblemTexts[static_cast<std::size_t>(FileProblem::ExcelWorkbook)]);
+            console.Write(L"\n");
+        } else {
+            convertible.push_back(std::move(path));
+        }
+    }
+    const Direction* direction = convertible.empty() ? nullptr : AskDirection(console, cancellation);
     if (direction == nullptr) {
         console.Write(kNothingDoneText);
         return 1;
     }
-    bool allConverted = true;
-    for (std::size_t i = 0; i < paths.size(); ++i) {
+    bool allConverted = convertible.size() == paths.size();
+    for (std::size_t i = 0; i < convertible.size(); ++i) {
         if (cancellation.requested) {
             console.Write(kStoppedText);
             return 1;
         }
-        console.Write(L"\n[" + std::to_wstring(i + 1) + L"/" + std::to_wstring(paths.size()) + L"] " +
-                      FileName(paths[i]) + L"\n");
-        const FileReport report = ConvertDroppedFile(paths[i], *direction, cancellation);
+        console.Write(L"\n[" + std::to_wstring(i + 1) + L"/" + std::to_wstring(convertible.size()) + L"] " +
+                      FileName(convertible[i]) + L"\n");
+        const FileReport report = ConvertDroppedFile(convertible[i], *direction, cancellation);
         Describe(report, console);
         allConverted = allConverted && report.problem == FileProblem::None && RefusedLines(report) == 0;
     }
     console.Write(L"\n");
     return allConverted ? 0 : 1;
-}
-
-// Keeps the window until the user has read it: keys pressed meanwhile do not count.
-int Goodbye(int status, Console& console)
-{
-    console.DiscardTypedAhead();
-    console.Write(kPressEnterText);
-    std::wstring ignored;
-    console.ReadLine(ignored);
-    return status;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(LongPath(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -104,9 +101,15 @@ void DescribeLines(const FileReport& report, Console& console)
     console.Write(kRefusedLinesText + std::to_wstring(RefusedLines(report)) + L"\n");
     for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
         if (report.counts[outcome] == 0) continue;
-        console.Write(kRefusalReasons[outcome] + std::to_wstring(report.counts[outcome]) + L"\n");
+        const std::string_view status = StatusName(static_cast<ConversionOutcome>(outcome));
+        console.Write(L"    " + std::wstring(kRefusalReasonWords[outcome]) + L" (" +
+                      std::wstring(status.begin(), status.end()) + L"): " + std::to_wstring(report.counts[outcome]) +
+                      L"\n");
     }
-    if (report.longLines > 0) console.Write(kLongLinesText + std::to_wstring(report.longLines) + L"\n");
+    const bool utf16 = report.encoding == TextEncoding::Utf16Le || report.encoding == TextEncoding::Utf16Be;
+    if (report.longLines > 0) {
+        console.Write((utf16 ? kLongUtf16LinesText : kLongLinesText) + std::to_wstring(report.longLines) + L"\n");
+    }
 }
 
 std::vector<std::wstring> PastedPaths(std::wstring_view line)
@@ -127,19 +130,19 @@ std::vector<std::wstring> PastedPaths(std::wstring_view line)
     return {};
 }
 
-int RunExplorerSession(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation)
+std::optional<int> RunDropSession(std::vector<std::wstring> paths, const wchar_t* note, Console& console,
+                                  Cancellation& cancellation)
 {
     if (paths.empty()) {
-        if (const std::optional<int> status = RunClipboardSession(console, cancellation)) {
-            return Goodbye(*status, console);
-        }
-        console.Write(kWelcomeText);
+        console.Write(kGuideText);
+        if (note != nullptr) console.Write(note);
+        console.Write(kDropPromptText);
         std::wstring line;
-        if (!console.ReadLine(line)) return 0;
+        if (!console.ReadLine(line)) return std::nullopt;
         paths = PastedPaths(line);
         // Enter alone, or anything that names no file, closes the window.
-        if (paths.empty()) return 0;
+        if (paths.empty()) return std::nullopt;
         console.Write(L"\n");
     }
-    return Goodbye(ConvertFiles(paths, console, cancellation), console);
+    return ConvertFiles(std::move(paths), console, cancellation);
 }

@@ -1,11 +1,10 @@
-// What isbnconv.exe does in a console window of its own, started from Explorer:
-// double-clicked, it explains itself and takes files dragged onto its window; with
-// files dropped onto it, it asks the direction once, then converts each file into a
-// result in the same folder and tells, file by file, what became of its lines.
-// Either way the window stays until the user has read it and pressed Enter.
-// Windows only.
+// Files dropped onto isbnconv.exe, or dragged onto its window: it asks the direction
+// once, then converts each file into a result in the same folder and tells, file by
+// file, what became of its lines. Double-clicked, it explains itself first and takes
+// the files dragged onto its window. Windows only.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,9 +12,11 @@
 #include "console.h"
 #include "dropped_file.h"
 
-// Returns 0 when every line of every file converted, 1 otherwise (0 when the guide
-// was only read).
-int RunExplorerSession(std::vector<std::wstring> paths, Console& console, Cancellation& cancellation);
+// Without paths, shows the guide, then `note` (why the clipboard was not converted,
+// or null), then the prompt for files. Returns 0 when every line of every file
+// converted, 1 otherwise; nothing when no file was given, and the window may close.
+std::optional<int> RunDropSession(std::vector<std::wstring> paths, const wchar_t* note, Console& console,
+                                  Cancellation& cancellation);
 
 // 1 or 2, half- or full-width, as an input method may leave either: the direction
 // chosen; null for any other answer.

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "byte_order_mark.h"
+#include "compound_file.h"
 #include "line_splitter.h"
 #include "output_buffer.h"
 #include "utf16_records.h"
@@ -146,16 +147,20 @@ TextEncoding EncodingOf(std::string_view start)
     return TextEncoding::Bytes;
 }
 
-// A workbook saved by Excel: a zip holding "xl/" (.xlsx), or a compound file whose
-// directory names a "Workbook" or "Book" stream (.xls). Only the first chunk is
-// looked at; anything else that is not text is refused as binary.
-bool IsExcelWorkbook(std::string_view start)
+// A workbook saved by Excel: a zip holding "xl/" in its first chunk (.xlsx), or a
+// compound file whose directory names a workbook stream (.xls). Anything else that
+// is not text is refused as binary.
+bool IsExcelWorkbook(HANDLE input, std::string_view start)
 {
     if (start.starts_with("PK\x03\x04")) return start.find("xl/") != std::string_view::npos;
-    if (!start.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return false;
-    constexpr std::string_view kWorkbook("W\0o\0r\0k\0b\0o\0o\0k\0\0\0", 18);
-    constexpr std::string_view kBook("B\0o\0o\0k\0\0\0", 10);
-    return start.find(kWorkbook) != std::string_view::npos || start.find(kBook) != std::string_view::npos;
+    // Reads at an offset; the file is not text, so where its reading goes on no longer matters.
+    return HoldsWorkbookStream([input](std::uint64_t offset, unsigned char* buffer, std::size_t size) {
+        OVERLAPPED at = {};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD got = 0;
+        return ReadFile(input, buffer, static_cast<DWORD>(size), &got, &at) ? std::size_t{got} : std::size_t{0};
+    });
 }
 
 // Reads the input to its end, giving `feed` every chunk, the first one included.
@@ -260,7 +265,7 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
     const bool utf16 = report.encoding == TextEncoding::Utf16Le || report.encoding == TextEncoding::Utf16Be;
     first.remove_prefix(report.encoding == TextEncoding::Bytes ? 0 : utf16 ? 2 : kUtf8ByteOrderMark.size());
     if (first.empty()) return FileProblem::Empty;
-    if (IsExcelWorkbook(first)) return FileProblem::ExcelWorkbook;
+    if (IsExcelWorkbook(input, first)) return FileProblem::ExcelWorkbook;
 
     TemporaryResult temporary;
     FileProblem problem = OpenTemporaryResult(path, direction, temporary);
@@ -322,6 +327,19 @@ std::wstring LongPath(const std::wstring& path)
     if (full.rfind(L"\\\\?\\", 0) == 0 || full.rfind(L"\\\\.\\", 0) == 0) return full;
     if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
+}
+
+bool IsExcelWorkbookFile(const std::wstring& path)
+{
+    const HANDLE input = CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+    if (input == INVALID_HANDLE_VALUE) return false;
+    std::string start(64 * 1024, '\0');
+    DWORD got = 0;
+    const bool workbook = ReadFile(input, start.data(), static_cast<DWORD>(start.size()), &got, nullptr) &&
+                          IsExcelWorkbook(input, std::string_view(start.data(), got));
+    CloseHandle(input);
+    return workbook;
 }
 
 FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation)

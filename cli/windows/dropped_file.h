@@ -54,4 +54,7 @@ struct FileReport {
 // stands, so the path is made full and plain first.
 std::wstring LongPath(const std::wstring& path);
 
+// Whether the file is an Excel workbook, which is refused before anything is asked.
+bool IsExcelWorkbookFile(const std::wstring& path);
+
 FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation);

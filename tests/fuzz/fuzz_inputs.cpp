@@ -4,6 +4,8 @@
 // sizes its first bytes give, it splits into the same lines as a plain reference does.
 // Read as copied cells, its rows and cells rebuild it, each quoted cell is its value
 // quoted again, and without a quote it splits as the reference's lines split at TABs.
+// Read as a compound file, with the signature put in front, its directory walk reads
+// only within the file and ends.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "compound_file.h"
 #include "conversion.h"
 #include "line_splitter.h"
 #include "tabbed_text.h"
@@ -120,6 +123,18 @@ void CheckTabbedText(std::string_view text)
     Require(text.find('"') != text.npos || lines == ReferenceLines(text));
 }
 
+void CheckCompoundFile(std::string_view bytes)
+{
+    std::string file(reinterpret_cast<const char*>(compound_file::kSignature), sizeof compound_file::kSignature);
+    file += bytes;
+    HoldsWorkbookStream([&file](std::uint64_t offset, unsigned char* buffer, std::size_t size) {
+        if (offset >= file.size()) return std::size_t{0};
+        const std::string_view read = std::string_view(file).substr(offset, size);
+        std::memcpy(buffer, read.data(), read.size());
+        return read.size();
+    });
+}
+
 }   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -127,6 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckConversions(input);
     CheckTabbedText(input);
+    CheckCompoundFile(input);
     if (size == 0) return 0;
     CheckSplitting<4>(input, input.substr(0, 8));
     CheckSplitting<256>(input, input.substr(0, 8));

@@ -1,0 +1,126 @@
+#include "clipboard_forms.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <string>
+
+#include "desktop_texts.h"
+
+namespace {
+
+constexpr char kBefore[] =
+    "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\r\n"
+    "<style>.t{mso-number-format:\"\\@\";}</style></head><body>\r\n"
+    "<!--StartFragment-->";
+constexpr char kTableStart[] = "<table>\r\n";
+constexpr char kTableEnd[] = "</table>";
+constexpr char kAfter[] = "<!--EndFragment-->\r\n</body></html>";
+constexpr char kTextCell[] = "<td class=t sdnum=\"1041;0;@\">";
+
+constexpr std::size_t Length(const char* text) { return std::char_traits<char>::length(text); }
+
+// The header with every offset written as ten digits, so that its length is known
+// before the offsets are.
+std::size_t Header(std::size_t startHtml, std::size_t endHtml, std::size_t startFragment, std::size_t endFragment,
+                   char (&header)[128])
+{
+    const int length = std::snprintf(header, sizeof header,
+                                     "Version:0.9\r\nStartHTML:%010zu\r\nEndHTML:%010zu\r\n"
+                                     "StartFragment:%010zu\r\nEndFragment:%010zu\r\n",
+                                     startHtml, endHtml, startFragment, endFragment);
+    return static_cast<std::size_t>(length);
+}
+
+std::size_t HeaderBytes()
+{
+    char header[128];
+    return Header(0, 0, 0, 0, header);
+}
+
+// The reasons in UTF-8 for the HTML form, made once.
+const char* Utf8Reason(ConversionOutcome outcome)
+{
+    static std::string reasons[kOutcomeCount];
+    std::string& reason = reasons[static_cast<std::size_t>(outcome)];
+    const wchar_t* const words = kRefusalReasonWords[static_cast<std::size_t>(outcome)];
+    if (reason.empty() && words != nullptr) {
+        const int units = static_cast<int>(std::wcslen(words));
+        reason.resize(static_cast<std::size_t>(units) * 3);
+        reason.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_UTF8, 0, words, units, reason.data(), units * 3, nullptr, nullptr)));
+    }
+    return reason.c_str();
+}
+
+}   // namespace
+
+ClipboardForms::ClipboardForms(const ClipboardForms& measured, wchar_t* text, char* html)
+    : text_(text), html_(html), htmlRowsBytes_(measured.htmlBytes_)
+{
+    const std::size_t startHtml = HeaderBytes();
+    const std::size_t startFragment = startHtml + Length(kBefore);
+    const std::size_t endFragment = startFragment + Length(kTableStart) + htmlRowsBytes_ + Length(kTableEnd);
+    char header[128];
+    Html(header, Header(startHtml, endFragment + Length(kAfter), startFragment, endFragment, header));
+    Html(kBefore);
+    Html(kTableStart);
+}
+
+std::size_t ClipboardForms::HtmlBytes() const
+{
+    return HeaderBytes() + Length(kBefore) + Length(kTableStart) + htmlBytes_ + Length(kTableEnd) + Length(kAfter) + 1;
+}
+
+void ClipboardForms::Row(const ConversionResult& result)
+{
+    const wchar_t* const reason = kRefusalReasonWords[static_cast<std::size_t>(result.outcome)];
+    Text(result.isbnText);
+    Text("\t");
+    Text(result.asinText);
+    Text("\t");
+    if (reason != nullptr) Text(reason, std::wcslen(reason));
+    Text("\r\n");
+
+    Html("<tr>");
+    for (const char* digits : {result.isbnText, result.asinText}) {
+        Html(kTextCell);
+        Html(digits);
+        Html("</td>");
+    }
+    Html("<td>");
+    Html(Utf8Reason(result.outcome));
+    Html("</td></tr>\r\n");
+}
+
+void ClipboardForms::Finish()
+{
+    Text(L"", 1);
+    Html(kTableEnd);
+    Html(kAfter);
+    Html("", 1);
+}
+
+void ClipboardForms::Text(const wchar_t* units, std::size_t count)
+{
+    if (text_ != nullptr) std::wmemcpy(text_ + textUnits_, units, count);
+    textUnits_ += count;
+}
+
+// ISBNs, ASINs and separators are ASCII, and so are their UTF-16 units.
+void ClipboardForms::Text(const char* ascii)
+{
+    for (; *ascii != '\0'; ++ascii, ++textUnits_) {
+        if (text_ != nullptr) text_[textUnits_] = static_cast<wchar_t>(*ascii);
+    }
+}
+
+void ClipboardForms::Html(const char* bytes, std::size_t count)
+{
+    if (html_ != nullptr) std::memcpy(html_ + htmlBytes_, bytes, count);
+    htmlBytes_ += count;
+}
+
+void ClipboardForms::Html(const char* utf8) { Html(utf8, Length(utf8)); }

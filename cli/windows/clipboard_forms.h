@@ -1,0 +1,46 @@
+// The results of a clipboard session in the clipboard's two forms, written straight
+// into the blocks that the clipboard takes: a first pass over the results measures
+// both forms, a second writes them. The largest column a sheet holds, a million
+// rows, thus costs each form once and never a copy of it.
+//
+// Each row holds the columns to paste beside the copied column: the converted ISBN,
+// the ASIN, and for a refused row the reason, in the console's words. The copied
+// row itself is not repeated: it is already in the sheet, beside its results.
+// - CF_UNICODETEXT: the cells TAB-separated, each row ending in CRLF.
+// - "HTML Format": the same table, in which every cell that holds digits is text for
+//   Excel (mso-number-format "\@", through a class of the head's style sheet, as
+//   Excel writes it itself) and for LibreOffice Calc (sdnum "@" on the cell, as Calc
+//   ignores the style), so that leading zeros and all thirteen digits survive the
+//   paste. The header's byte offsets are those that the format prescribes.
+#pragma once
+
+#include <cstddef>
+
+#include "conversion_result.h"
+
+class ClipboardForms {
+public:
+    // Measures.
+    ClipboardForms() = default;
+    // Writes the forms that `measured` measured into blocks of its sizes.
+    ClipboardForms(const ClipboardForms& measured, wchar_t* text, char* html);
+
+    void Row(const ConversionResult& result);
+    // Ends both forms; after it, each has exactly the measured size.
+    void Finish();
+
+    std::size_t TextBytes() const { return (textUnits_ + 1) * sizeof(wchar_t); }   // NUL included
+    std::size_t HtmlBytes() const;                                                 // header and NUL included
+
+private:
+    void Text(const wchar_t* units, std::size_t count);
+    void Text(const char* ascii);
+    void Html(const char* bytes, std::size_t count);
+    void Html(const char* utf8);
+
+    wchar_t* text_ = nullptr;   // null while measuring
+    char* html_ = nullptr;
+    std::size_t textUnits_ = 0;
+    std::size_t htmlBytes_ = 0;
+    std::size_t htmlRowsBytes_ = 0;   // of the table's rows alone, once measured
+};
