@@ -52,7 +52,8 @@ answer_and_shoot() {
     shift 3
     focus "$window"
     xdotool type "$answer"
-    xdotool key Return
+    # Enter pressed twice, as in a hurry: the second must not close the summary unread.
+    xdotool key Return Return
     wait_until "$description" "$@"
     wait_settled "$window" "" "the summary in the console window" >/dev/null
     capture "$window" "$picture"

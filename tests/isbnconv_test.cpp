@@ -160,18 +160,18 @@ std::string Utf16(const std::string& ascii, bool bigEndian)
 }
 
 // The container of an Excel 97 workbook, as far as its directory goes: the directory
-// starts in sector 200, past the first 64 KiB, and its entry for the "Workbook"
-// stream is in its second sector, 201, as the allocation table says in sector 1.
+// starts in sector 200 and goes on in sector 150, as the allocation table says in
+// sector 1; both lie past the first 64 KiB, and the second names the "Workbook" stream.
 std::string OldWorkbook()
 {
-    std::string file(203 * 512, '\0');
+    std::string file(202 * 512, '\0');
     file.replace(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
-    file[0x1E] = 9;                        // sectors of 2^9 bytes
-    file[0x30] = static_cast<char>(200);   // the directory's first sector
-    file[0x4C + 4] = 1;                    // the allocation table's second sector: entries 128 to 255
-    file[2 * 512 + 4 * (200 - 128)] = static_cast<char>(201);   // sector 200 is followed by 201
-    file.replace(202 * 512, 16, Utf16("Workbook", false));
-    file[202 * 512 + 0x40] = 18;   // the name's bytes, its NUL included
+    file[0x1E] = 9;                                             // sectors of 2^9 bytes
+    file[0x30] = static_cast<char>(200);                        // the directory's first sector
+    file[0x4C + 4] = 1;                                         // the table's sector for entries 128 to 255
+    file[2 * 512 + 4 * (200 - 128)] = static_cast<char>(150);   // sector 200 is followed by 150
+    file.replace(151 * 512, 16, Utf16("Workbook", false));
+    file[151 * 512 + 0x40] = 18;   // the name's bytes, its NUL included
     return file;
 }
 
@@ -326,6 +326,44 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     EXPECT_EQ(html.substr(fragment, fragmentEnd - fragment), "<table>\r\n" + table + "</table>");
 }
 
+// Whole tables copied: the ISBN column is found, the direction chosen decides
+// between an ISBN-10 and an ISBN-13 column, the user between two alike, and a heading
+// row gets a heading row of its own.
+TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
+{
+    const std::wstring books =
+        L"書名\tISBN-10\tISBN-13\r\n"
+        L"\"上巻\r\n(新装版)\"\t4-10-101001-3\t978-4-10-101001-4\r\n"
+        L"本\t0306406152\t9780306406157\r\n";
+    const struct {
+        std::wstring copied;
+        std::vector<std::wstring> answers;
+        std::wstring shown;
+        std::wstring results;
+    } kCases[] = {
+        {books,
+         {L"1"},
+         L"左から 2 列目（見出し: ISBN-10）を変換します。\n" + std::wstring(kHeadingRowText),
+         L"ISBN-13\tASIN\t理由\r\n978-4-10-101001-4\t4101010013\t\r\n978-0306406157\t0306406152\t\r\n"},
+        {books,
+         {L"2"},
+         L"左から 3 列目（見出し: ISBN-13）を変換します。\n",
+         L"ISBN-10\tASIN\t理由\r\n4-10-101001-3\t4101010013\t\r\n0306406152\t0306406152\t\r\n"},
+        {L"4101010013\t0306406152\r\n",
+         {L"1", L"3", L"２"},
+         L"  2   左から 2 列目\n" + std::wstring(kColumnNumberText) + kColumnAgainText,
+         L"978-0306406157\t0306406152\t\r\n"},
+    };
+    for (const auto& run : kCases) {
+        ASSERT_EQ(CopyToClipboard(run.copied), ClipboardAccess::Done);
+        ScriptedConsole console;
+        console.answers = run.answers;
+        EXPECT_EQ(RunDesktopSession({}, console, console.cancellation), 0);
+        EXPECT_NE(console.shown.find(run.shown), std::wstring::npos) << Utf8(console.shown);
+        EXPECT_EQ(ClipboardText(), run.results);
+    }
+}
+
 // Stands for a shortage of memory as the second form is handed over.
 HANDLE WINAPI RefuseHtml(UINT format, HANDLE memory)
 {
@@ -346,11 +384,8 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         SetClipboardDataCall set = nullptr;
     } kCases[] = {
         {column, {L""}, kClipboardUnchangedText, column},   // Ctrl+C at the question
-        {column, {L"", L""}, kClipboardOfferText + std::wstring(kGuideText) + kDropPromptText, column},   // Enter
-        {L"4101010013\t1\r\n",
-         {L""},
-         kGuideText + std::wstring(kSeveralColumnsText) + kDropPromptText,
-         L"4101010013\t1\r\n"},
+        {column, {L"", L""}, kClipboardChoiceText + std::wstring(kGuideText) + kDropPromptText, column},   // Enter
+        {L"書名\t価格\r\n本\t100\r\n", {L"1"}, kNoIsbnColumnText, L"書名\t価格\r\n本\t100\r\n"},
         {column, {L"1"}, kClipboardChangedText, L"newer", [] { CopyToClipboard(L"newer"); }},
         {column, {L"1"}, kClipboardEmptiedText, L"(no text)", [] {}, RefuseHtml},
     };

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
+#include <map>
 #include <string>
 
 #include "desktop_texts.h"
@@ -40,19 +41,18 @@ std::size_t HeaderBytes()
     return Header(0, 0, 0, 0, header);
 }
 
-// The reasons in UTF-8 for the HTML form, made once.
-const char* Utf8Reason(ConversionOutcome outcome)
+// A text of ours in UTF-8 for the HTML form, made once.
+const char* Utf8(const wchar_t* words)
 {
-    static std::string reasons[kOutcomeCount];
-    std::string& reason = reasons[static_cast<std::size_t>(outcome)];
-    const wchar_t* const words = kRefusalReasonWords[static_cast<std::size_t>(outcome)];
-    if (reason.empty() && words != nullptr) {
+    static std::map<const wchar_t*, std::string> made;
+    std::string& utf8 = made[words];
+    if (utf8.empty() && words != nullptr) {
         const int units = static_cast<int>(std::wcslen(words));
-        reason.resize(static_cast<std::size_t>(units) * 3);
-        reason.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(CP_UTF8, 0, words, units, reason.data(), units * 3, nullptr, nullptr)));
+        utf8.resize(static_cast<std::size_t>(units) * 3);
+        utf8.resize(static_cast<std::size_t>(
+            WideCharToMultiByte(CP_UTF8, 0, words, units, utf8.data(), units * 3, nullptr, nullptr)));
     }
-    return reason.c_str();
+    return utf8.c_str();
 }
 
 }   // namespace
@@ -74,9 +74,23 @@ std::size_t ClipboardForms::HtmlBytes() const
     return HeaderBytes() + Length(kBefore) + Length(kTableStart) + htmlBytes_ + Length(kTableEnd) + Length(kAfter) + 1;
 }
 
-void ClipboardForms::Row(const ConversionResult& result)
+void ClipboardForms::Heading(const char* isbnHeading)
 {
-    const wchar_t* const reason = kRefusalReasonWords[static_cast<std::size_t>(result.outcome)];
+    Text(isbnHeading);
+    Text("\tASIN\t");
+    Text(kReasonHeading, std::wcslen(kReasonHeading));
+    Text("\r\n");
+    Html("<tr><td>");
+    Html(isbnHeading);
+    Html("</td><td>ASIN</td><td>");
+    Html(Utf8(kReasonHeading));
+    Html("</td></tr>\r\n");
+}
+
+void ClipboardForms::Row(const ConversionResult& result, const wchar_t* note)
+{
+    const wchar_t* const reason =
+        note != nullptr ? note : kRefusalReasonWords[static_cast<std::size_t>(result.outcome)];
     Text(result.isbnText);
     Text("\t");
     Text(result.asinText);
@@ -91,7 +105,7 @@ void ClipboardForms::Row(const ConversionResult& result)
         Html("</td>");
     }
     Html("<td>");
-    Html(Utf8Reason(result.outcome));
+    Html(Utf8(reason));
     Html("</td></tr>\r\n");
 }
 

@@ -4,7 +4,8 @@
 // rows, thus costs each form once and never a copy of it.
 //
 // Each row holds the columns to paste beside the copied column: the converted ISBN,
-// the ASIN, and for a refused row the reason, in the console's words. The copied
+// the ASIN, and for a refused row the reason, in the console's words; a table's
+// heading row gets a heading row of its own, in line with it. The copied
 // row itself is not repeated: it is already in the sheet, beside its results.
 // - CF_UNICODETEXT: the cells TAB-separated, each row ending in CRLF.
 // - "HTML Format": the same table, in which every cell that holds digits is text for
@@ -25,7 +26,10 @@ public:
     // Writes the forms that `measured` measured into blocks of its sizes.
     ClipboardForms(const ClipboardForms& measured, wchar_t* text, char* html);
 
-    void Row(const ConversionResult& result);
+    // The heading row of a table's results: "ISBN-13" or "ISBN-10", "ASIN" and the reason's.
+    void Heading(const char* isbnHeading);
+    // A converted row's note, when given, takes the reason's place.
+    void Row(const ConversionResult& result, const wchar_t* note = nullptr);
     // Ends both forms; after it, each has exactly the measured size.
     void Finish();
 

@@ -1,27 +1,104 @@
 #include "clipboard_session.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "ansi_text.h"
 #include "clipboard.h"
 #include "clipboard_forms.h"
 #include "desktop_texts.h"
 #include "drop_session.h"
+#include "isbn_column.h"
 #include "tabbed_text.h"
 
 namespace {
 
-// Converts the one cell of every copied row, in order, handing each result on.
+using Cells = std::span<const TabbedCell<wchar_t>>;
+
+// The copied rows and, once chosen, the column that holds the ISBNs.
+struct CopiedTable {
+    std::wstring text;
+    std::size_t rows = 0;
+    std::size_t columns = 0;
+    std::size_t column = 0;
+    bool heading = false;
+};
+
+// A cell as the dialog would see it pasted; a row too short for the column has an empty one.
+class CellReader {
+public:
+    std::string_view Ansi(Cells cells, std::size_t column)
+    {
+        if (column >= cells.size()) return {};
+        return AnsiText(CellValue(cells[column], scratch_), ansi_);
+    }
+
+private:
+    std::wstring scratch_;
+    char ansi_[3 * kLongestAnsiLine];
+};
+
+// Converts the chosen cell of every row but the heading, in order, handing each result on.
 template <typename OnResult>
-void ConvertRows(std::wstring_view copied, const Direction& direction, OnResult onResult)
+void ConvertRows(const CopiedTable& table, const Direction& direction, OnResult onResult)
 {
-    std::wstring scratch;
-    ForEachRow(copied, [&](std::span<const TabbedCell<wchar_t>> cells) {
-        char ansi[3 * kLongestAnsiLine];
-        onResult(direction.convert(AnsiText(CellValue(cells.front(), scratch), ansi)));
+    CellReader reader;
+    bool first = true;
+    ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
+        if (!std::exchange(first, false) || !table.heading)
+            onResult(direction.convert(reader.Ansi(cells, table.column)));
     });
+}
+
+ColumnTally Tally(const CopiedTable& table, const Direction& direction)
+{
+    ColumnTally tally(direction);
+    CellReader reader;
+    ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
+        for (std::size_t column = 0; column < cells.size(); ++column) tally.Cell(reader.Ansi(cells, column));
+        tally.EndRow();
+    });
+    return tally;
+}
+
+// "左から 4 列目（見出し: ISBN）": a column in the user's terms, its heading from the first row.
+std::wstring ColumnName(const CopiedTable& table, std::size_t column, bool withHeading)
+{
+    std::wstring name = kColumnFromLeftText + std::to_wstring(column + 1) + kColumnText;
+    if (!withHeading) return name;
+    std::wstring heading;
+    bool first = true;
+    ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
+        if (std::exchange(first, false) && column < cells.size()) AppendCellValue(cells[column], heading);
+    });
+    return name + kHeadingBeforeText + heading + kHeadingAfterText;
+}
+
+// Asks which of several candidate columns to convert; false once input has ended.
+bool AskColumn(CopiedTable& table, const ColumnTally& tally, const std::vector<std::size_t>& candidates,
+               Console& console, const Cancellation& cancellation)
+{
+    console.Write(kWhichColumnText);
+    for (const std::size_t column : candidates) {
+        console.Write(L"  " + std::to_wstring(column + 1) + L"   " +
+                      ColumnName(table, column, tally.FirstRowIsHeading(column)) + L"\n");
+    }
+    console.Write(kColumnNumberText);
+    std::wstring answer;
+    while (console.ReadLine(answer) && !cancellation.requested) {
+        for (const std::size_t column : candidates) {
+            if (TypedNumber(answer) == std::to_wstring(column + 1)) {
+                table.column = column;
+                return true;
+            }
+        }
+        console.Write(kColumnAgainText);
+    }
+    return false;
 }
 
 // A block locked for writing, unlocked when done.
@@ -57,36 +134,15 @@ const wchar_t* WrittenText(ClipboardAccess written)
     }
 }
 
-ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
+// Both forms are measured, then written into blocks that are all allocated before
+// the clipboard is touched: out of memory, it stays as it was.
+int PutResults(const CopiedTable& table, const Direction& direction, DWORD sequence, Console& console)
 {
-    std::wstring copied;
-    DWORD sequence = 0;
-    const ClipboardAccess read = ReadClipboardText(copied, sequence);
-    if (read == ClipboardAccess::Busy) return {std::nullopt, kClipboardBusyText};
-    if (read != ClipboardAccess::Done) return {};
-    std::size_t rows = 0;
-    bool severalColumns = false;
-    ForEachRow(std::wstring_view(copied), [&](std::span<const TabbedCell<wchar_t>> cells) {
-        ++rows;
-        severalColumns = severalColumns || cells.size() > 1;
-    });
-    if (rows == 0) return {};
-    if (severalColumns) return {std::nullopt, kSeveralColumnsText};
-
-    console.Write(std::to_wstring(rows) + kClipboardOfferText);
-    std::wstring answer;
-    if (!console.ReadLine(answer) || cancellation.requested) {
-        console.Write(kClipboardUnchangedText);
-        return {1};
-    }
-    const Direction* direction = DirectionOf(answer);
-    if (direction == nullptr) return {};
-
-    // Both forms are measured, then written into blocks that are all allocated before
-    // the clipboard is touched: out of memory, it stays as it was.
+    const char* const isbnHeading = &direction == &kTo13 ? "ISBN-13" : "ISBN-10";
     FileReport report;
     ClipboardForms measured;
-    ConvertRows(copied, *direction, [&](const ConversionResult& result) {
+    if (table.heading) measured.Heading(isbnHeading);
+    ConvertRows(table, direction, [&](const ConversionResult& result) {
         ++report.counts[static_cast<std::size_t>(result.outcome)];
         measured.Row(result);
     });
@@ -97,17 +153,67 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
         const Locked htmlPlace(html);
         if (textPlace.Place() == nullptr || htmlPlace.Place() == nullptr) {
             console.Write(kOutOfMemoryText);
-            return {1};
+            return 1;
         }
         ClipboardForms forms(measured, static_cast<wchar_t*>(textPlace.Place()), static_cast<char*>(htmlPlace.Place()));
-        ConvertRows(copied, *direction, [&forms](const ConversionResult& result) { forms.Row(result); });
+        if (table.heading) forms.Heading(isbnHeading);
+        ConvertRows(table, direction, [&forms](const ConversionResult& result) { forms.Row(result); });
         forms.Finish();
     }
     console.Write(L"\n");
     DescribeLines(report, console);
     const ClipboardAccess written = WriteClipboard(text, html, sequence);
     console.Write(WrittenText(written));
-    return {written == ClipboardAccess::Done && report.counts[0] == rows ? 0 : 1};
+    return written == ClipboardAccess::Done && report.counts[0] == table.rows - (table.heading ? 1 : 0) ? 0 : 1;
+}
+
+ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
+{
+    CopiedTable table;
+    DWORD sequence = 0;
+    const ClipboardAccess read = ReadClipboardText(table.text, sequence);
+    if (read == ClipboardAccess::Busy) return {std::nullopt, kClipboardBusyText};
+    if (read != ClipboardAccess::Done) return {};
+    ForEachRow(std::wstring_view(table.text), [&table](Cells cells) {
+        ++table.rows;
+        table.columns = std::max(table.columns, cells.size());
+    });
+    if (table.rows == 0) return {};
+
+    if (table.columns == 1) {
+        console.Write(std::to_wstring(table.rows) + kClipboardOfferText);
+    } else {
+        console.Write(std::to_wstring(table.rows) + L" 行 " + std::to_wstring(table.columns) +
+                      kClipboardTableOfferText);
+    }
+    console.Write(kClipboardChoiceText);
+    std::wstring answer;
+    if (!console.ReadLine(answer) || cancellation.requested) {
+        console.Write(kClipboardUnchangedText);
+        return {1};
+    }
+    const Direction* direction = DirectionOf(answer);
+    if (direction == nullptr) return {};
+
+    const ColumnTally tally = Tally(table, *direction);
+    const std::vector<std::size_t> candidates = tally.Candidates();
+    if (table.columns > 1) {
+        if (candidates.empty()) {
+            console.Write(kNoIsbnColumnText);
+            return {1};
+        }
+        table.column = candidates.front();
+        if (candidates.size() > 1 && !AskColumn(table, tally, candidates, console, cancellation)) {
+            console.Write(kClipboardUnchangedText);
+            return {1};
+        }
+    }
+    table.heading = tally.FirstRowIsHeading(table.column);
+    if (table.columns > 1) {
+        console.Write(L"\n" + ColumnName(table, table.column, table.heading) + kConvertingColumnText);
+    }
+    if (table.heading) console.Write(kHeadingRowText);
+    return {PutResults(table, *direction, sequence, console)};
 }
 
 }   // namespace

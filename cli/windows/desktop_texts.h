@@ -51,15 +51,39 @@ inline constexpr wchar_t kChooseAgainText[] = L"1 か 2 を入力してくださ
 inline constexpr wchar_t kNothingDoneText[] = L"\n中止しました。ファイルは作っていません。\n";
 inline constexpr wchar_t kStoppedText[] = L"\n中止しました。残りのファイルは変換していません。\n";
 
-// Double-clicked with text on the clipboard. The offer follows the number of rows.
-inline constexpr wchar_t kClipboardOfferText[] =
-    L" 行の文字がクリップボードにあります（Excel でコピーした列など）。\n"
+// Double-clicked with text on the clipboard. The offer follows the number of rows,
+// or of rows and columns; the choice of direction follows the offer.
+inline constexpr wchar_t kClipboardOfferText[] = L" 行の文字がクリップボードにあります（Excel でコピーした列など）。\n";
+inline constexpr wchar_t kClipboardTableOfferText[] =
+    L" 列の表がクリップボードにあります（Excel でコピーした表など）。\n"
+    L"ISBN の列を探します。\n";
+inline constexpr wchar_t kClipboardChoiceText[] =
     L"変換して、結果をクリップボードに入れることができます。\n"
     L"  1   ISBN-10 → ISBN-13\n"
     L"  2   ISBN-13 → ISBN-10\n"
     L"番号を入力して Enter キーを押してください。使い方の説明を見るときは、\n"
     L"Enter キーだけを押してください。\n"
     L"番号: ";
+
+// Which column of a table: several look like ISBNs, or none does.
+inline constexpr wchar_t kWhichColumnText[] =
+    L"\nISBN の列が複数あるようです。変換する列の番号を入力して Enter キーを押して\n"
+    L"ください。\n";
+inline constexpr wchar_t kColumnFromLeftText[] = L"左から ";
+inline constexpr wchar_t kColumnText[] = L" 列目";
+inline constexpr wchar_t kHeadingBeforeText[] = L"（見出し: ";
+inline constexpr wchar_t kHeadingAfterText[] = L"）";
+inline constexpr wchar_t kColumnNumberText[] = L"番号: ";
+inline constexpr wchar_t kColumnAgainText[] = L"上の番号から選んでください。\n番号: ";
+inline constexpr wchar_t kNoIsbnColumnText[] =
+    L"\nどの列にも、この向きで変換できる ISBN がありません。クリップボードは\n"
+    L"そのままです。\n";
+inline constexpr wchar_t kConvertingColumnText[] = L"を変換します。\n";
+inline constexpr wchar_t kHeadingRowText[] = L"1行目は見出しなので変換せず、結果にも見出しの行を付けます。\n";
+
+// The heading of the results' reason column; the other two are ISBN-13 or ISBN-10, and ASIN.
+inline constexpr wchar_t kReasonHeading[] = L"理由";
+
 // The results are pasted into new columns, so that no cell of the user's is overwritten.
 inline constexpr wchar_t kClipboardDoneText[] =
     L"\n結果をクリップボードに入れました。コピーした行ごとに3列（変換後の ISBN、\n"
@@ -67,13 +91,9 @@ inline constexpr wchar_t kClipboardDoneText[] =
     L"消えません。Excel では、貼り付ける前に空いた列を3つ作ってください。\n"
     L"  1. ISBN の列のすぐ右の列番号（B、C などの文字）を右クリックして「挿入」を\n"
     L"     選びます。これを3回繰り返すと、ISBN の列の右に空いた列が3つできます。\n"
-    L"  2. コピーした最初のセルのすぐ右のセルを選び、Ctrl+V を押します。\n"
+    L"  2. ISBN の列の、コピーした最初の行のセルのすぐ右のセルを選び、Ctrl+V を\n"
+    L"     押します。\n"
     L"メモ帳にはタブ区切りの文字で貼り付けられます。\n"
-    L"\n";
-inline constexpr wchar_t kSeveralColumnsText[] =
-    L"クリップボードの文字にはタブがあり、複数の列がコピーされているようです。\n"
-    L"変換するときは、ISBN の列だけを選んでコピーし直してから、もう一度起動して\n"
-    L"ください。\n"
     L"\n";
 inline constexpr wchar_t kClipboardBusyText[] =
     L"ほかのプログラムがクリップボードを使っていて、読めませんでした。\n"

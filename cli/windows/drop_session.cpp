@@ -6,13 +6,6 @@
 
 namespace {
 
-std::wstring_view Trimmed(std::wstring_view text)
-{
-    while (!text.empty() && (text.front() == L' ' || text.front() == L'\u3000')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == L' ' || text.back() == L'\u3000')) text.remove_suffix(1);
-    return text;
-}
-
 // Asks until one of the two numbers is typed; null once input has ended or the
 // user pressed Ctrl+C.
 const Direction* AskDirection(Console& console, const Cancellation& cancellation)
@@ -87,11 +80,27 @@ bool Exists(const std::wstring& path) { return GetFileAttributesW(LongPath(path)
 
 }   // namespace
 
+std::wstring_view Trimmed(std::wstring_view text)
+{
+    while (!text.empty() && (text.front() == L' ' || text.front() == L'\u3000')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == L' ' || text.back() == L'\u3000')) text.remove_suffix(1);
+    return text;
+}
+
+std::wstring TypedNumber(std::wstring_view answer)
+{
+    std::wstring number(Trimmed(answer));
+    for (wchar_t& c : number) {
+        if (c >= L'０' && c <= L'９') c = static_cast<wchar_t>(c - L'０' + L'0');
+    }
+    return number;
+}
+
 const Direction* DirectionOf(std::wstring_view answer)
 {
-    answer = Trimmed(answer);
-    if (answer == L"1" || answer == L"１") return &kTo13;
-    if (answer == L"2" || answer == L"２") return &kTo10;
+    const std::wstring number = TypedNumber(answer);
+    if (number == L"1") return &kTo13;
+    if (number == L"2") return &kTo10;
     return nullptr;
 }
 

@@ -18,8 +18,14 @@
 std::optional<int> RunDropSession(std::vector<std::wstring> paths, const wchar_t* note, Console& console,
                                   Cancellation& cancellation);
 
-// 1 or 2, half- or full-width, as an input method may leave either: the direction
-// chosen; null for any other answer.
+// The text without the spaces, half- or full-width, around it.
+std::wstring_view Trimmed(std::wstring_view text);
+
+// A typed answer without the spaces around it and with full-width digits made
+// half-width, as an input method may leave either.
+std::wstring TypedNumber(std::wstring_view answer);
+
+// 1 or 2, half- or full-width: the direction chosen; null for any other answer.
 const Direction* DirectionOf(std::wstring_view answer);
 
 // How many lines converted, and how many were refused for each reason.
