@@ -69,9 +69,12 @@ answer_and_shoot 1 "$out/isbnconv_drop.png" "the result file books_ISBN13.txt" t
 printf 'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\nok\t978-4003101018\t4003101014\t4003101014\r\nbad-check-digit\t\t\t4-06-184902-7\r\n' |
     cmp -s - "$work/books_ISBN13.txt" || fail "books_ISBN13.txt is not as expected"
 
-# The X clipboard, as Excel on Windows would leave it after a column was copied.
-expected=$'978-4-10-101001-4\t4101010013\t\n\t\t末尾1桁（チェック数字）が誤っている\n978-0306406157\t0306406152\t'
-printf '4-10-101001-3\r\n0306406153\r\n0306406152\r\n' | xclip -selection clipboard
+# The X clipboard, as Excel on Windows would leave it after a book list was copied:
+# a heading row, and a title with a line break in its cell.
+expected=$'ISBN-13\tASIN\t理由\n978-4-10-101001-4\t4101010013\t\n\t\t末尾1桁（チェック数字）が誤っている\n978-0306406157\t0306406152\t'
+printf '書名\t著者\tISBN\t価格\r\n"こころ\n（新装版）"\t夏目漱石\t4-10-101001-3\t¥400\r\n' >"$work/table.txt"
+printf '数学の本\t山田太郎\t0306406153\t¥2,000\r\n物理の本\t鈴木花子\t0306406152\t¥1,800\r\n' >>"$work/table.txt"
+xclip -selection clipboard <"$work/table.txt"
 start_console
 answer_and_shoot 1 "$out/isbnconv_clipboard.png" "the results on the clipboard" clipboard_holds "$expected"
 xclip -o -selection clipboard -t TARGETS | grep -qx 'text/html' || fail "no HTML on the clipboard"
