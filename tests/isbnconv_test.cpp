@@ -253,14 +253,14 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     EXPECT_NE(onWindow.shown.find(Problem(FileProblem::Cancelled)), std::wstring::npos);
 }
 
-// The clipboard's "HTML Format" data, as a spreadsheet reads it.
+// The clipboard's "HTML Format" block, whole.
 std::string ClipboardHtml()
 {
     std::string html;
     if (!OpenClipboard(nullptr)) return html;
     const HANDLE data = GetClipboardData(RegisterClipboardFormatW(L"HTML Format"));
     if (const auto* bytes = static_cast<const char*>(data != nullptr ? GlobalLock(data) : nullptr)) {
-        html = bytes;
+        html.assign(bytes, GlobalSize(data));
         GlobalUnlock(data);
     }
     CloseClipboard();
@@ -315,7 +315,9 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     EXPECT_NE(console.shown.find(L"7" + std::wstring(kClipboardOfferText)), std::wstring::npos);
     EXPECT_NE(console.shown.find(kClipboardDoneText), std::wstring::npos);
 
-    const std::string html = ClipboardHtml();
+    std::string html = ClipboardHtml();
+    ASSERT_TRUE(html.ends_with('\0')) << "the block ends in the NUL that the format asks for";
+    html.pop_back();
     const std::size_t start = Offset(html, "StartHTML"), end = Offset(html, "EndHTML");
     const std::size_t fragment = Offset(html, "StartFragment"), fragmentEnd = Offset(html, "EndFragment");
     ASSERT_TRUE(end == html.size() && start < fragment && fragment < fragmentEnd && fragmentEnd < end) << html;

@@ -10,6 +10,7 @@
 #include "ansi_text.h"
 #include "clipboard.h"
 #include "clipboard_forms.h"
+#include "column_choice.h"
 #include "desktop_texts.h"
 #include "drop_session.h"
 #include "isbn_column.h"
@@ -65,40 +66,15 @@ ColumnTally Tally(const CopiedTable& table, const Direction& direction)
     return tally;
 }
 
-// "左から 4 列目（見出し: ISBN）": a column in the user's terms, its heading from the first row.
-std::wstring ColumnName(const CopiedTable& table, std::size_t column, bool withHeading)
+// The first cell of a column, which names it when it is a heading.
+std::wstring FirstCell(const CopiedTable& table, std::size_t column)
 {
-    std::wstring name = kColumnFromLeftText + std::to_wstring(column + 1) + kColumnText;
-    if (!withHeading) return name;
-    std::wstring heading;
+    std::wstring cell;
     bool first = true;
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
-        if (std::exchange(first, false) && column < cells.size()) AppendCellValue(cells[column], heading);
+        if (std::exchange(first, false) && column < cells.size()) AppendCellValue(cells[column], cell);
     });
-    return name + kHeadingBeforeText + heading + kHeadingAfterText;
-}
-
-// Asks which of several candidate columns to convert; false once input has ended.
-bool AskColumn(CopiedTable& table, const ColumnTally& tally, const std::vector<std::size_t>& candidates,
-               Console& console, const Cancellation& cancellation)
-{
-    console.Write(kWhichColumnText);
-    for (const std::size_t column : candidates) {
-        console.Write(L"  " + std::to_wstring(column + 1) + L"   " +
-                      ColumnName(table, column, tally.FirstRowIsHeading(column)) + L"\n");
-    }
-    console.Write(kColumnNumberText);
-    std::wstring answer;
-    while (console.ReadLine(answer) && !cancellation.requested) {
-        for (const std::size_t column : candidates) {
-            if (TypedNumber(answer) == std::to_wstring(column + 1)) {
-                table.column = column;
-                return true;
-            }
-        }
-        console.Write(kColumnAgainText);
-    }
-    return false;
+    return cell;
 }
 
 // A block locked for writing, unlocked when done.
@@ -196,23 +172,16 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
     if (direction == nullptr) return {};
 
     const ColumnTally tally = Tally(table, *direction);
-    const std::vector<std::size_t> candidates = tally.Candidates();
+    const auto firstCell = [&table](std::size_t column) { return FirstCell(table, column); };
     if (table.columns > 1) {
-        if (candidates.empty()) {
-            console.Write(kNoIsbnColumnText);
-            return {1};
-        }
-        table.column = candidates.front();
-        if (candidates.size() > 1 && !AskColumn(table, tally, candidates, console, cancellation)) {
-            console.Write(kClipboardUnchangedText);
+        const ColumnAnswer answered = ChooseColumn(tally, firstCell, console, cancellation, table.column);
+        if (answered != ColumnAnswer::Chosen) {
+            console.Write(answered == ColumnAnswer::NoColumn ? kNoIsbnColumnText : kClipboardUnchangedText);
             return {1};
         }
     }
     table.heading = tally.FirstRowIsHeading(table.column);
-    if (table.columns > 1) {
-        console.Write(L"\n" + ColumnName(table, table.column, table.heading) + kConvertingColumnText);
-    }
-    if (table.heading) console.Write(kHeadingRowText);
+    DescribeColumn(tally, table.column, firstCell, console);
     return {PutResults(table, *direction, sequence, console)};
 }
 

@@ -1,0 +1,29 @@
+// The ISBN column of a copied or dropped table, settled with the user: the column in
+// which the most cells convert, or, when others convert nearly as many, the one the
+// user names by its number. Columns are told in the user's terms: 「左から 4 列目
+// （見出し: ISBN）」.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "console.h"
+#include "dropped_file.h"
+#include "isbn_column.h"
+
+// The column's name; `heading` is its first cell when that is a heading, else empty.
+std::wstring ColumnName(std::size_t column, std::wstring_view heading);
+
+enum class ColumnAnswer { Chosen, NoColumn, Stopped };
+
+// Sets `column` (from 0) to the table's ISBN column. NoColumn: no cell of any column
+// converts. Stopped: asked, the user ended the input or pressed Ctrl+C. `firstCell`
+// gives a column's first cell, to name the column by its heading.
+ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wstring(std::size_t)>& firstCell,
+                          Console& console, const Cancellation& cancellation, std::size_t& column);
+
+// Says which column is converted, and that the first row is a heading when it is.
+void DescribeColumn(const ColumnTally& tally, std::size_t column,
+                    const std::function<std::wstring(std::size_t)>& firstCell, Console& console);
