@@ -39,6 +39,30 @@ constexpr StatusField kStatusFields[] = {
     MakeStatusField(StatusName(ConversionOutcome::BadPrefix)),
 };
 
+constexpr StatusField kMissingColumnField = MakeStatusField(kMissingColumnStatus);
+
+// The column'th TAB-separated field of `text` (from 1), if the text reaches it, and
+// whether a TAB closes it there: the last field of a line is whole, that of a long
+// line's first part may go on.
+struct Field {
+    std::string_view value;
+    bool found;
+    bool closed;
+};
+
+Field FindField(std::string_view text, std::size_t column)
+{
+    std::size_t start = 0;
+    for (std::size_t field = 1; field < column; ++field) {
+        const std::size_t tab = text.find('\t', start);
+        if (tab == std::string_view::npos) return {{}, false, false};
+        start = tab + 1;
+    }
+    const std::size_t end = text.find('\t', start);
+    if (end == std::string_view::npos) return {text.substr(start), true, false};
+    return {text.substr(start, end - start), true, true};
+}
+
 // Copies a whole fixed-size array, padding included, and returns the place after
 // its first `length` bytes: the next field overwrites the rest.
 template <std::size_t N>
@@ -61,12 +85,37 @@ void BatchConverter::WriteFields(std::string_view input)
 
 char* BatchConverter::PutFields(std::string_view input, char* place)
 {
-    const ConversionResult result = direction_.convert(input);
+    if (column_ == 0) return PutConverted(input, place);
+    const Field field = FindField(input, column_);
+    if (field.found) return PutConverted(field.value, place);
+    ++missingColumns_;
+    place = PutField(place, kMissingColumnField.text, kMissingColumnField.length);
+    *place++ = '\t';
+    *place++ = '\t';
+    return place;
+}
+
+// Whether a long line lacks the column, or what its column holds after the first
+// part, would take holding the whole line to tell; such a line is refused as a long
+// line always was, on the length of its first part.
+char* BatchConverter::PutLongLineFields(std::string_view head, char* place)
+{
+    if (column_ != 0) {
+        const Field field = FindField(head, column_);
+        if (field.closed) return PutConverted(field.value, place);
+    }
+    ++longLines_;
+    return PutConverted(head, place);
+}
+
+char* BatchConverter::PutConverted(std::string_view text, char* place)
+{
+    const ConversionResult result = direction_.convert(text);
     ++counts_[static_cast<std::size_t>(result.outcome)];
 
     const StatusField& status = kStatusFields[static_cast<std::size_t>(result.outcome)];
     const bool converted = result.outcome == ConversionOutcome::Converted;
-    const std::size_t isbnLength = converted ? direction_.isbnLength(input.size()) : 0;
+    const std::size_t isbnLength = converted ? direction_.isbnLength(text.size()) : 0;
     const std::size_t asinLength = converted ? kAsinLength : 0;
 
     // Each array is copied whole and the next field starts where its text ends.
