@@ -72,6 +72,15 @@ char* PutField(char* place, const char (&text)[N], std::size_t length)
     return place + length;
 }
 
+// A refusal's status with the empty ISBN and ASIN fields.
+char* PutRefusal(const StatusField& status, char* place)
+{
+    place = PutField(place, status.text, status.length);
+    *place++ = '\t';
+    *place++ = '\t';
+    return place;
+}
+
 }   // namespace
 
 const Direction kTo13 = {ConvertOld2New, Isbn13Length};
@@ -85,37 +94,20 @@ void BatchConverter::WriteFields(std::string_view input)
 
 char* BatchConverter::PutFields(std::string_view input, char* place)
 {
-    if (column_ == 0) return PutConverted(input, place);
-    const Field field = FindField(input, column_);
-    if (field.found) return PutConverted(field.value, place);
-    ++missingColumns_;
-    place = PutField(place, kMissingColumnField.text, kMissingColumnField.length);
-    *place++ = '\t';
-    *place++ = '\t';
-    return place;
-}
-
-// Whether a long line lacks the column, or what its column holds after the first
-// part, would take holding the whole line to tell; such a line is refused as a long
-// line always was, on the length of its first part.
-char* BatchConverter::PutLongLineFields(std::string_view head, char* place)
-{
-    if (column_ != 0) {
-        const Field field = FindField(head, column_);
-        if (field.closed) return PutConverted(field.value, place);
+    if (column_ != 0) [[unlikely]] {
+        const Field field = FindField(input, column_);
+        if (!field.found) {
+            ++missingColumns_;
+            return PutRefusal(kMissingColumnField, place);
+        }
+        input = field.value;
     }
-    ++longLines_;
-    return PutConverted(head, place);
-}
-
-char* BatchConverter::PutConverted(std::string_view text, char* place)
-{
-    const ConversionResult result = direction_.convert(text);
+    const ConversionResult result = direction_.convert(input);
     ++counts_[static_cast<std::size_t>(result.outcome)];
 
     const StatusField& status = kStatusFields[static_cast<std::size_t>(result.outcome)];
     const bool converted = result.outcome == ConversionOutcome::Converted;
-    const std::size_t isbnLength = converted ? direction_.isbnLength(text.size()) : 0;
+    const std::size_t isbnLength = converted ? direction_.isbnLength(input.size()) : 0;
     const std::size_t asinLength = converted ? kAsinLength : 0;
 
     // Each array is copied whole and the next field starts where its text ends.
@@ -125,4 +117,15 @@ char* BatchConverter::PutConverted(std::string_view text, char* place)
     place = PutField(place, result.asinText, asinLength);
     *place++ = '\t';
     return place;
+}
+
+// Whether a long line lacks the column, or what its column holds past the first
+// part, would take holding the whole line to tell; such a line is refused as a long
+// line always was, on its length, which no accepted input comes near.
+char* BatchConverter::PutLongLineFields(std::string_view head, char* place)
+{
+    if (column_ != 0 && FindField(head, column_).closed) return PutFields(head, place);
+    ++longLines_;
+    ++counts_[static_cast<std::size_t>(ConversionOutcome::WrongDigitCount)];
+    return PutRefusal(kStatusFields[static_cast<std::size_t>(ConversionOutcome::WrongDigitCount)], place);
 }

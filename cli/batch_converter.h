@@ -83,10 +83,10 @@ public:
     std::size_t LongLines() const { return longLines_; }
     std::size_t MissingColumns() const { return missingColumns_; }
 
-    // For records in another encoding: converts `input`, or the first kCapacity
-    // characters of a long line, counts its outcome, and puts the status, ISBN and ASIN
-    // fields, each with its TAB, at `place`, which has room for kFieldsRoom bytes.
-    // Returns the end of what it put.
+    // For records in another encoding: converts `input` (its column, given one), or
+    // through PutLongLineFields the first part of a long line, counts its outcome, and
+    // puts the status, ISBN and ASIN fields, each with its TAB, at `place`, which has
+    // room for kFieldsRoom bytes. Returns the end of what it put.
     static constexpr std::size_t kFieldsRoom =
         kStatusFieldRoom + sizeof(ConversionResult::isbnText) + sizeof(ConversionResult::asinText) + 2;
     char* PutFields(std::string_view input, char* place);
@@ -94,7 +94,6 @@ public:
 
 private:
     void WriteFields(std::string_view input);
-    char* PutConverted(std::string_view text, char* place);
 
     const Direction& direction_;
     OutputBuffer& out_;
