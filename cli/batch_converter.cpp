@@ -39,6 +39,30 @@ constexpr StatusField kStatusFields[] = {
     MakeStatusField(StatusName(ConversionOutcome::BadPrefix)),
 };
 
+constexpr StatusField kMissingColumnField = MakeStatusField(kMissingColumnStatus);
+
+// The column'th TAB-separated field of `text` (from 1), if the text reaches it, and
+// whether a TAB closes it there: the last field of a line is whole, that of a long
+// line's first part may go on.
+struct Field {
+    std::string_view value;
+    bool found;
+    bool closed;
+};
+
+Field FindField(std::string_view text, std::size_t column)
+{
+    std::size_t start = 0;
+    for (std::size_t field = 1; field < column; ++field) {
+        const std::size_t tab = text.find('\t', start);
+        if (tab == std::string_view::npos) return {{}, false, false};
+        start = tab + 1;
+    }
+    const std::size_t end = text.find('\t', start);
+    if (end == std::string_view::npos) return {text.substr(start), true, false};
+    return {text.substr(start, end - start), true, true};
+}
+
 // Copies a whole fixed-size array, padding included, and returns the place after
 // its first `length` bytes: the next field overwrites the rest.
 template <std::size_t N>
@@ -46,6 +70,15 @@ char* PutField(char* place, const char (&text)[N], std::size_t length)
 {
     std::memcpy(place, text, N);
     return place + length;
+}
+
+// A refusal's status with the empty ISBN and ASIN fields.
+char* PutRefusal(const StatusField& status, char* place)
+{
+    place = PutField(place, status.text, status.length);
+    *place++ = '\t';
+    *place++ = '\t';
+    return place;
 }
 
 }   // namespace
@@ -61,6 +94,14 @@ void BatchConverter::WriteFields(std::string_view input)
 
 char* BatchConverter::PutFields(std::string_view input, char* place)
 {
+    if (column_ != 0) [[unlikely]] {
+        const Field field = FindField(input, column_);
+        if (!field.found) {
+            ++missingColumns_;
+            return PutRefusal(kMissingColumnField, place);
+        }
+        input = field.value;
+    }
     const ConversionResult result = direction_.convert(input);
     ++counts_[static_cast<std::size_t>(result.outcome)];
 
@@ -76,4 +117,15 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
     place = PutField(place, result.asinText, asinLength);
     *place++ = '\t';
     return place;
+}
+
+// Whether a long line lacks the column, or what its column holds past the first
+// part, would take holding the whole line to tell; such a line is refused as a long
+// line always was, on its length, which no accepted input comes near.
+char* BatchConverter::PutLongLineFields(std::string_view head, char* place)
+{
+    if (column_ != 0 && FindField(head, column_).closed) return PutFields(head, place);
+    ++longLines_;
+    ++counts_[static_cast<std::size_t>(ConversionOutcome::WrongDigitCount)];
+    return PutRefusal(kStatusFields[static_cast<std::size_t>(ConversionOutcome::WrongDigitCount)], place);
 }

@@ -1,6 +1,7 @@
 // Turns each input into one output record: status, ISBN, ASIN and the input
 // itself, TAB-separated. Works as the sink of LineSplitter, and takes arguments
-// through Line() as well.
+// through Line() as well. Given a column, it converts that TAB-separated field of
+// each input instead of the whole input, and still echoes the input whole.
 #pragma once
 
 #include <cstddef>
@@ -42,9 +43,15 @@ constexpr std::string_view StatusName(ConversionOutcome outcome)
     return "unknown";
 }
 
+// The status of an input with fewer fields than the column asked for.
+inline constexpr std::string_view kMissingColumnStatus = "missing-column";
+
 class BatchConverter {
 public:
-    BatchConverter(const Direction& direction, OutputBuffer& out) : direction_(direction), out_(out) {}
+    // Column 0 converts each input whole; column N its Nth TAB-separated field.
+    BatchConverter(const Direction& direction, OutputBuffer& out, std::size_t column = 0)
+        : direction_(direction), out_(out), column_(column)
+    {}
 
     void Line(std::string_view input)
     {
@@ -53,11 +60,12 @@ public:
     }
 
     // A line longer than any accepted input is refused on its length alone, so its
-    // first bytes decide the outcome and the rest is only echoed.
+    // first bytes decide the outcome and the rest is only echoed. With a column, a
+    // field that a TAB closes within those bytes is converted as it stands.
     void LongLineBegin(std::string_view head)
     {
-        CountLongLine();
-        WriteFields(head);
+        out_.Advance(PutLongLineFields(head, out_.Place(kFieldsRoom)));
+        out_.Write(head);
     }
     void LongLinePart(std::string_view part) { out_.Write(part); }
     void LongLineEnd() { out_.EndRecord(); }
@@ -67,25 +75,30 @@ public:
         for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
             if (counts_[outcome] != 0) return false;
         }
-        return true;
+        return missingColumns_ == 0;
     }
-    // How many inputs ended in the outcome, and how many lines were too long to be an ISBN.
+    // How many inputs ended in the outcome, how many lines were too long to be an ISBN
+    // or to hold the column, and how many lacked the column.
     std::size_t Count(ConversionOutcome outcome) const { return counts_[static_cast<std::size_t>(outcome)]; }
     std::size_t LongLines() const { return longLines_; }
+    std::size_t MissingColumns() const { return missingColumns_; }
 
-    // For records in another encoding: converts `input`, counts its outcome, and puts
-    // the status, ISBN and ASIN fields, each with its TAB, at `place`, which has room
-    // for kFieldsRoom bytes. Returns the end of what it put.
+    // For records in another encoding: converts `input` (its column, given one), or
+    // through PutLongLineFields the first part of a long line, counts its outcome, and
+    // puts the status, ISBN and ASIN fields, each with its TAB, at `place`, which has
+    // room for kFieldsRoom bytes. Returns the end of what it put.
     static constexpr std::size_t kFieldsRoom =
         kStatusFieldRoom + sizeof(ConversionResult::isbnText) + sizeof(ConversionResult::asinText) + 2;
     char* PutFields(std::string_view input, char* place);
-    void CountLongLine() { ++longLines_; }
+    char* PutLongLineFields(std::string_view head, char* place);
 
 private:
     void WriteFields(std::string_view input);
 
     const Direction& direction_;
     OutputBuffer& out_;
+    std::size_t column_;
     std::size_t counts_[kOutcomeCount] = {};   // by ConversionOutcome, Converted first
     std::size_t longLines_ = 0;
+    std::size_t missingColumns_ = 0;
 };

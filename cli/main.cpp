@@ -1,5 +1,6 @@
 // isbnconv: the dialogs' two conversions for lists of ISBNs, one input per argument
 // or per line of standard input, one TAB-separated record per input on standard output.
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string_view>
@@ -19,24 +20,36 @@ namespace {
 enum ExitStatus { AllConverted = 0, SomeRefused = 1, UsageError = 2, InputOutputError = 3 };
 
 constexpr char kUsage[] =
-    "usage: isbnconv to13|to10 [--] [INPUT...]\n"
+    "usage: isbnconv to13|to10 [--column N] [--] [INPUT...]\n"
     "       isbnconv --help | --version\n"
     "\n"
     "  to13  ISBN-10 to ISBN-13 (prefix 978)\n"
     "  to10  ISBN-13 (prefix 978) to ISBN-10\n"
     "\n"
+    "  --column N  convert the Nth TAB-separated field of each input (N from 1)\n"
+    "\n"
     "Without INPUT, reads one input per line from standard input.\n"
     "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated.\n"
-    "Status: ok, no-input, wrong-digit-count, invalid-data, bad-check-digit, bad-prefix.\n"
+    "Status: ok, no-input, wrong-digit-count, invalid-data, bad-check-digit, bad-prefix,\n"
+    "        missing-column (an input with fewer than N fields).\n"
     "Exit status: 0 all converted, 1 some refused, 2 usage error, 3 read or write error.\n";
 
-// Lines longer than this are refused on their length and only echoed.
+// Lines longer than this are refused on their length and only echoed; with a column,
+// one whose column a TAB closes within this many bytes is converted all the same.
 using StdinSplitter = LineSplitter<256>;
 
 int Usage(std::FILE* stream, int status)
 {
     std::fputs(kUsage, stream);
     return status;
+}
+
+// A column number is a positive decimal number, digits only.
+bool ParseColumn(std::string_view text, std::size_t& column)
+{
+    const char* end = text.data() + text.size();
+    const std::from_chars_result parsed = std::from_chars(text.data(), end, column);
+    return parsed.ec == std::errc() && parsed.ptr == end && column > 0;
 }
 
 int PrintVersion()
@@ -90,6 +103,7 @@ int main(int argc, char** argv)
     }
     // Options may follow the direction until "--"; any other argument is an input,
     // one that starts with a single hyphen included.
+    std::size_t column = 0;
     for (; next < argc; ++next) {
         const std::string_view arg = argv[next];
         if (arg == "--") {
@@ -99,12 +113,21 @@ int main(int argc, char** argv)
         if (arg.substr(0, 2) != "--") break;
         if (arg == "--help") return Usage(stdout, AllConverted);
         if (arg == "--version") return PrintVersion();
+        if (arg == "--column") {
+            if (++next == argc) {
+                std::fputs("isbnconv: no column given\n", stderr);
+                return Usage(stderr, UsageError);
+            }
+            if (ParseColumn(argv[next], column)) continue;
+            std::fprintf(stderr, "isbnconv: bad column '%s'\n", argv[next]);
+            return Usage(stderr, UsageError);
+        }
         std::fprintf(stderr, "isbnconv: unknown option '%s'\n", argv[next]);
         return Usage(stderr, UsageError);
     }
 
     static OutputBuffer out(stdout, StandardOutputIsTerminal());
-    BatchConverter converter(*direction, out);
+    BatchConverter converter(*direction, out, column);
 
     bool readOk = true;
     if (next < argc) {

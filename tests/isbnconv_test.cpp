@@ -65,12 +65,14 @@ std::string Repeat(const std::string& text, int times)
     return repeated;
 }
 
-// Every accepted form of both directions, each refusal's status, the echo, option
-// parsing and exit statuses 0, 1 and 2; a line far longer than memory allows, and records well
-// past the end of the output buffer.
+// Every accepted form of both directions, each refusal's status, the echo, a column of
+// TAB-separated fields, option parsing and exit statuses 0, 1 and 2; a line far longer than
+// memory allows, and records well past the end of the output buffer.
 TEST(Isbnconv, WritesOneRecordPerInput)
 {
     const std::string huge(64 << 20, '7');
+    const std::string row = "Title\t0-306-40615-2\t12.00";
+    const std::string pad(300, 'x');   // longer than the 256 bytes of a line held whole
     // Records of three lengths, so that the output buffer's end falls inside the span
     // that a record reserves for its fields.
     const std::string mixed = "0306406152\n0-306-40615-2\nx\n";
@@ -101,6 +103,15 @@ TEST(Isbnconv, WritesOneRecordPerInput)
         {"", "0306406152\n", "", 2},
         {"to11 0306406152", "", "", 2},
         {"to13 --bogus 0306406152", "", "", 2},
+        {"to13 --column 2", row + "\n", Ok("978-0-306-40615-7", "0306406152", row), 0},
+        {"to13", row + "\n", Refused("wrong-digit-count", row), 1},
+        {"to10 --column 3", "9780306406157\tx\n\n",
+         Refused("missing-column", "9780306406157\tx") + Refused("missing-column", ""), 1},
+        {"to13 --column 2",
+         row + pad + "\n" + pad + row + "\n",   // a long line's column known only within its first part
+         Ok("978-0-306-40615-7", "0306406152", row + pad) + Refused("wrong-digit-count", pad + row), 1},
+        {"to13 --column 0 0306406152", "", "", 2},
+        {"to13 --column", "", "", 2},
         {"to13", huge, Refused("wrong-digit-count", huge), 1},     // held in memory, it would not fit
         {"to13", Repeat(mixed, 2000), Repeat(records, 2000), 1},   // more than the 64 KiB output buffer
     };

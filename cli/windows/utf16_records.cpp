@@ -2,11 +2,12 @@
 
 #include "ansi_text.h"
 
-void Utf16Records::Begin(std::wstring_view input)
+void Utf16Records::Begin(std::wstring_view input, bool longLine)
 {
     char ansi[3 * kLongestAnsiLine];
     char fields[BatchConverter::kFieldsRoom];
-    const char* end = converter_.PutFields(AnsiText(input, ansi), fields);
+    const std::string_view text = AnsiText(input, ansi);
+    const char* end = longLine ? converter_.PutLongLineFields(text, fields) : converter_.PutFields(text, fields);
     for (const char* field = fields; field != end; ++field) PutUnit(static_cast<unsigned char>(*field));
     Put(input);
 }

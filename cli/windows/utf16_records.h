@@ -18,14 +18,10 @@ public:
 
     void Line(std::wstring_view line)
     {
-        Begin(line);
+        Begin(line, false);
         LongLineEnd();
     }
-    void LongLineBegin(std::wstring_view head)
-    {
-        converter_.CountLongLine();
-        Begin(head);
-    }
+    void LongLineBegin(std::wstring_view head) { Begin(head, true); }
     void LongLinePart(std::wstring_view part) { Put(part); }
     void LongLineEnd() { Put(L"\r\n"); }
 
@@ -33,7 +29,7 @@ public:
     void Start() { Put(L"\uFEFF"); }
 
 private:
-    void Begin(std::wstring_view input);
+    void Begin(std::wstring_view input, bool longLine);
     void Put(std::wstring_view text);
     void PutUnit(unsigned unit);
 
