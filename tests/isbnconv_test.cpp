@@ -208,13 +208,14 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"binary16.txt", "\xFF\xFE" + Utf16("4-10", false) + std::string(2, '\0')},
         {L"book.xlsx", "PK\x03\x04[Content_Types].xml xl/workbook.xml"},
         {L"old.xls", OldWorkbook()},
+        {L"sheet.txt", "\xFF\xFE" + Utf16("Title\tISBN\r\nA\t4-10-101001-3\r\nB\t0306406152\tnote", false)},
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
     };
     for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
     std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
-    for (const wchar_t* name :
-         {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt", L"book.xlsx", L"old.xls"}) {
+    for (const wchar_t* name : {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt",
+                                L"book.xlsx", L"old.xls", L"sheet.txt"}) {
         dropped.push_back(folder / name);
     }
 
@@ -238,6 +239,9 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"utf16_ISBN13.txt", "\xFF\xFE" +
                                   Utf16(Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n"), false) +
                                   Utf16("wrong-digit-count\t\t\t", false) + "\x11\xFF" + Utf16("\r\n", false)},
+        {L"sheet_ISBN13.txt", "\xFF\xFE" + Utf16("status\tISBN-13\tASIN\tTitle\tISBN\r\n", false) +
+                                  Utf16(Ok("978-4-10-101001-4", "4101010013", "A\t4-10-101001-3", "\r\n"), false) +
+                                  Utf16(Ok("978-0306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
         {L"list 13_ISBN10.txt",
          "\xFE\xFF" + Utf16(Ok("4-10-101001-3", "4101010013", "978-4-10-101001-4", "\r\n"), true)},
     };
@@ -254,6 +258,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
           kResultText + std::wstring(L"一覧_ISBN13 (2).txt（UTF-8、BOM 付き）"), Problem(FileProblem::Folder),
           Problem(FileProblem::NotFound), Problem(FileProblem::Empty) + L"\n\n[8/",
           Problem(FileProblem::Empty) + L"\n\n[7/", Problem(FileProblem::Binary),
+          L"左から 2 列目（見出し: ISBN）を変換します。\n" + std::wstring(kHeadingRowText),
           L"old.xls\n" + Problem(FileProblem::ExcelWorkbook), L"|" + std::wstring(kPressEnterText)}) {
         EXPECT_NE(onProgram.shown.find(text), std::wstring::npos) << "not shown: " << Utf8(text);
     }

@@ -116,6 +116,10 @@ inline constexpr wchar_t kClipboardNotWrittenText[] =
 inline constexpr wchar_t kConvertedLinesText[] = L"  変換できた行: ";
 inline constexpr wchar_t kRefusedLinesText[] = L"  変換できなかった行: ";
 inline constexpr wchar_t kResultText[] = L"  結果: ";
+inline constexpr wchar_t kMissingColumnsText[] = L"    ISBN の列まで項目がない行 (missing-column): ";
+inline constexpr wchar_t kNoIsbnColumnInFileText[] =
+    L"  どの列にも、この向きで変換できる ISBN がありません。結果のファイルは\n"
+    L"  作っていません。\n";
 // UTF-16 lines are counted in characters, all others in bytes.
 inline constexpr wchar_t kLongLinesText[] = L"  長すぎる行（256 バイト超。文字数の誤りとして数えています）: ";
 inline constexpr wchar_t kLongUtf16LinesText[] = L"  長すぎる行（256 文字超。文字数の誤りとして数えています）: ";

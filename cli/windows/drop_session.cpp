@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "ansi_text.h"
+#include "column_choice.h"
 #include "desktop_texts.h"
 
 namespace {
@@ -25,7 +27,7 @@ std::size_t RefusedLines(const FileReport& report)
 {
     std::size_t refused = 0;
     for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) refused += report.counts[outcome];
-    return refused;
+    return refused + report.missingColumns;
 }
 
 void Describe(const FileReport& report, Console& console)
@@ -39,6 +41,34 @@ void Describe(const FileReport& report, Console& console)
     }
     DescribeLines(report, console);
     console.Write(kResultText + result + L"\n");
+}
+
+// What of each line of the file to convert: in a table of several columns, its ISBN
+// column, settled with the user; a first line that is a heading stays one.
+ColumnAnswer ChooseFileColumn(const std::wstring& path, const Direction& direction, Console& console,
+                              const Cancellation& cancellation, TableColumn& column)
+{
+    const std::vector<std::vector<std::wstring>> rows = FirstRows(path);
+    ColumnTally tally(direction);
+    for (const std::vector<std::wstring>& row : rows) {
+        for (const std::wstring& cell : row) {
+            char ansi[3 * kLongestAnsiLine];
+            tally.Cell(AnsiText(cell, ansi));
+        }
+        tally.EndRow();
+    }
+    const auto firstCell = [&rows](std::size_t index) {
+        return rows.empty() || index >= rows.front().size() ? std::wstring() : rows.front()[index];
+    };
+    std::size_t index = 0;
+    if (tally.Columns() > 1) {
+        const ColumnAnswer answered = ChooseColumn(tally, firstCell, console, cancellation, index);
+        if (answered != ColumnAnswer::Chosen) return answered;
+        column.number = index + 1;
+    }
+    column.heading = tally.FirstRowIsHeading(index);
+    DescribeColumn(tally, index, firstCell, console);
+    return ColumnAnswer::Chosen;
 }
 
 // Workbooks are named before the question, which is not asked when nothing else is left.
@@ -68,7 +98,18 @@ int ConvertFiles(std::vector<std::wstring> paths, Console& console, Cancellation
         }
         console.Write(L"\n[" + std::to_wstring(i + 1) + L"/" + std::to_wstring(convertible.size()) + L"] " +
                       FileName(convertible[i]) + L"\n");
-        const FileReport report = ConvertDroppedFile(convertible[i], *direction, cancellation);
+        TableColumn column;
+        const ColumnAnswer answered = ChooseFileColumn(convertible[i], *direction, console, cancellation, column);
+        if (answered == ColumnAnswer::Stopped) {
+            console.Write(kStoppedText);
+            return 1;
+        }
+        if (answered == ColumnAnswer::NoColumn) {
+            console.Write(kNoIsbnColumnInFileText);
+            allConverted = false;
+            continue;
+        }
+        const FileReport report = ConvertDroppedFile(convertible[i], *direction, column, cancellation);
         Describe(report, console);
         allConverted = allConverted && report.problem == FileProblem::None && RefusedLines(report) == 0;
     }
@@ -115,6 +156,7 @@ void DescribeLines(const FileReport& report, Console& console)
                       std::wstring(status.begin(), status.end()) + L"): " + std::to_wstring(report.counts[outcome]) +
                       L"\n");
     }
+    if (report.missingColumns > 0) console.Write(kMissingColumnsText + std::to_wstring(report.missingColumns) + L"\n");
     const bool utf16 = report.encoding == TextEncoding::Utf16Le || report.encoding == TextEncoding::Utf16Be;
     if (report.longLines > 0) {
         console.Write((utf16 ? kLongUtf16LinesText : kLongLinesText) + std::to_wstring(report.longLines) + L"\n");

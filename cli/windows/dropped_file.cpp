@@ -9,11 +9,13 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "byte_order_mark.h"
 #include "compound_file.h"
 #include "line_splitter.h"
 #include "output_buffer.h"
+#include "tabbed_text.h"
 #include "utf16_records.h"
 
 namespace {
@@ -181,25 +183,80 @@ FileProblem ReadAll(HANDLE input, std::string_view first, char* chunk, DWORD chu
     }
 }
 
-FileProblem ConvertBytes(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize, BatchConverter& converter,
-                         Cancellation& cancellation)
+// The records of a file of bytes, with a table's heading line echoed after the
+// result's own headings.
+class ByteRecords {
+public:
+    ByteRecords(BatchConverter& converter, OutputBuffer& out) : converter_(converter), out_(out) {}
+
+    void Line(std::string_view line) { converter_.Line(line); }
+    void LongLineBegin(std::string_view head) { converter_.LongLineBegin(head); }
+    void LongLinePart(std::string_view part) { converter_.LongLinePart(part); }
+    void LongLineEnd() { converter_.LongLineEnd(); }
+    void Heading(std::string_view fields, std::string_view line)
+    {
+        out_.Write(fields);
+        out_.Write(line);
+    }
+
+private:
+    BatchConverter& converter_;
+    OutputBuffer& out_;
+};
+
+// The sink of the line splitter: the first line, when it is a table's heading, goes
+// to the records as a heading; every other line is converted.
+template <typename Records, typename Char>
+class HeadingFirst {
+public:
+    using View = std::basic_string_view<Char>;
+    HeadingFirst(Records& records, std::string_view headingFields, bool heading)
+        : records_(records), headingFields_(headingFields), pending_(heading)
+    {}
+
+    void Line(View line)
+    {
+        if (!std::exchange(pending_, false)) return records_.Line(line);
+        records_.Heading(headingFields_, line);
+        records_.LongLineEnd();
+    }
+    void LongLineBegin(View head)
+    {
+        if (!std::exchange(pending_, false)) return records_.LongLineBegin(head);
+        records_.Heading(headingFields_, head);
+    }
+    void LongLinePart(View part) { records_.LongLinePart(part); }
+    void LongLineEnd() { records_.LongLineEnd(); }
+
+private:
+    Records& records_;
+    std::string_view headingFields_;
+    bool pending_;
+};
+
+// The result's own headings, over its status, ISBN and ASIN columns.
+std::string_view HeadingFields(const Direction& direction)
+{
+    return &direction == &kTo13 ? "status\tISBN-13\tASIN\t" : "status\tISBN-10\tASIN\t";
+}
+
+FileProblem ConvertBytes(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize,
+                         HeadingFirst<ByteRecords, char>& sink, Cancellation& cancellation)
 {
     LineSplitter<256> splitter;
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
         if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) return false;
-        splitter.Feed(bytes, converter);
+        splitter.Feed(bytes, sink);
         return true;
     });
-    if (problem == FileProblem::None) splitter.Finish(converter);
+    if (problem == FileProblem::None) splitter.Finish(sink);
     return problem;
 }
 
 FileProblem ConvertUtf16(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize, bool bigEndian,
-                         BatchConverter& converter, OutputBuffer& out, Cancellation& cancellation)
+                         HeadingFirst<Utf16Records, wchar_t>& sink, Cancellation& cancellation)
 {
     static wchar_t units[32 * 1024 + 1];
-    Utf16Records records(converter, out, bigEndian);
-    records.Start();
     LineSplitter<256, wchar_t> splitter;
     unsigned pending = 0x100;   // none, or the first byte of a unit split between two chunks
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
@@ -215,12 +272,12 @@ FileProblem ConvertUtf16(HANDLE input, std::string_view first, char* chunk, DWOR
             if (unit == 0) return false;
             units[count++] = static_cast<wchar_t>(unit);
         }
-        splitter.Feed(std::wstring_view(units, count), records);
+        splitter.Feed(std::wstring_view(units, count), sink);
         return true;
     });
     // A byte left over is half a character: the file is damaged, or not UTF-16.
     if (problem == FileProblem::None && pending != 0x100) return FileProblem::Binary;
-    if (problem == FileProblem::None) splitter.Finish(records);
+    if (problem == FileProblem::None) splitter.Finish(sink);
     return problem;
 }
 
@@ -254,7 +311,7 @@ FileProblem KeepResult(const std::wstring& input, const Direction& direction, Te
     return FileProblem::None;
 }
 
-FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direction& direction,
+FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direction& direction, TableColumn column,
                             Cancellation& cancellation, FileReport& report)
 {
     static char chunk[64 * 1024];
@@ -273,14 +330,19 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
     FileProblem writeProblem = FileProblem::None;
     {
         OutputBuffer out(temporary.stream, false, true);
-        BatchConverter converter(direction, out);
+        BatchConverter converter(direction, out, column.number);
         if (utf16) {
-            problem = ConvertUtf16(input, first, chunk, sizeof chunk, report.encoding == TextEncoding::Utf16Be,
-                                   converter, out, cancellation);
+            const bool bigEndian = report.encoding == TextEncoding::Utf16Be;
+            Utf16Records records(converter, out, bigEndian);
+            records.Start();
+            HeadingFirst<Utf16Records, wchar_t> sink(records, HeadingFields(direction), column.heading);
+            problem = ConvertUtf16(input, first, chunk, sizeof chunk, bigEndian, sink, cancellation);
         } else {
             // Excel reads a UTF-8 file as UTF-8 only when it starts with the mark.
             if (report.encoding == TextEncoding::Utf8WithBom) out.Write(kUtf8ByteOrderMark);
-            problem = ConvertBytes(input, first, chunk, sizeof chunk, converter, cancellation);
+            ByteRecords records(converter, out);
+            HeadingFirst<ByteRecords, char> sink(records, HeadingFields(direction), column.heading);
+            problem = ConvertBytes(input, first, chunk, sizeof chunk, sink, cancellation);
         }
         // The C runtime reports a full disk as ENOSPC.
         if (!out.Flush()) writeProblem = errno == ENOSPC ? FileProblem::DiskFull : FileProblem::WriteFailed;
@@ -288,6 +350,7 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
             report.counts[outcome] = converter.Count(static_cast<ConversionOutcome>(outcome));
         }
         report.longLines = converter.LongLines();
+        report.missingColumns = converter.MissingColumns();
     }
     if (problem == FileProblem::None) return KeepResult(path, direction, temporary, writeProblem, report);
     // Only a complete result is kept.
@@ -329,6 +392,49 @@ std::wstring LongPath(const std::wstring& path)
     return L"\\\\?\\" + full;
 }
 
+std::vector<std::vector<std::wstring>> FirstRows(const std::wstring& path)
+{
+    constexpr std::size_t kMostRows = 1000;
+    std::vector<std::vector<std::wstring>> rows;
+    const HANDLE input = CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+    if (input == INVALID_HANDLE_VALUE) return rows;
+    std::string start(64 * 1024, '\0');
+    DWORD got = 0;
+    const bool read = ReadFile(input, start.data(), static_cast<DWORD>(start.size()), &got, nullptr);
+    CloseHandle(input);
+    const bool full = got == start.size();
+    start.resize(read ? got : 0);
+    const TextEncoding encoding = EncodingOf(start);
+    const bool utf16 = encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be;
+    if (!utf16 && start.find('\0') != std::string::npos) return rows;
+    std::wstring text;
+    if (utf16) {
+        const std::size_t high = encoding == TextEncoding::Utf16Be ? 0 : 1;
+        for (std::size_t at = 2; at + 1 < start.size(); at += 2) {
+            const auto first = static_cast<unsigned char>(start[at + high]);
+            const auto second = static_cast<unsigned char>(start[at + 1 - high]);
+            text += static_cast<wchar_t>(first << 8 | second);
+        }
+    } else {
+        const bool utf8 = encoding == TextEncoding::Utf8WithBom;
+        const std::string_view bytes = std::string_view(start).substr(utf8 ? kUtf8ByteOrderMark.size() : 0);
+        text.resize(bytes.size());
+        text.resize(static_cast<std::size_t>(MultiByteToWideChar(utf8 ? CP_UTF8 : CP_ACP, 0, bytes.data(),
+                                                                 static_cast<int>(bytes.size()), text.data(),
+                                                                 static_cast<int>(text.size()))));
+    }
+    std::wstring value;
+    ForEachRow(std::wstring_view(text), [&](std::span<const TabbedCell<wchar_t>> cells) {
+        if (rows.size() == kMostRows) return;
+        rows.emplace_back();
+        for (const TabbedCell<wchar_t>& cell : cells) rows.back().emplace_back(CellValue(cell, value));
+    });
+    // A file longer than what was read may have its last row cut short.
+    if (full && rows.size() > 1) rows.pop_back();
+    return rows;
+}
+
 bool IsExcelWorkbookFile(const std::wstring& path)
 {
     const HANDLE input = CreateFileW(LongPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -342,7 +448,8 @@ bool IsExcelWorkbookFile(const std::wstring& path)
     return workbook;
 }
 
-FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation)
+FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, TableColumn column,
+                              Cancellation& cancellation)
 {
     FileReport report;
     const std::wstring longPath = LongPath(path);
@@ -362,7 +469,7 @@ FileReport ConvertDroppedFile(const std::wstring& path, const Direction& directi
         report.problem = OpenProblem(GetLastError());
         return report;
     }
-    report.problem = ConvertOpenFile(input, longPath, direction, cancellation, report);
+    report.problem = ConvertOpenFile(input, longPath, direction, column, cancellation, report);
     CloseHandle(input);
     return report;
 }

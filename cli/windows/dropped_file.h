@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "batch_converter.h"
 
@@ -46,7 +47,8 @@ struct FileReport {
     TextEncoding encoding = TextEncoding::Bytes;
     std::size_t counts[kOutcomeCount] = {};   // records by outcome, Converted first
     std::size_t longLines = 0;
-    std::wstring resultPath;   // the result written, or the complete one left unrenamed
+    std::size_t missingColumns = 0;   // rows of a table too short for its ISBN column
+    std::wstring resultPath;          // the result written, or the complete one left unrenamed
 };
 
 // The form of a path that lifts the 259-character limit from every W call:
@@ -57,4 +59,17 @@ std::wstring LongPath(const std::wstring& path);
 // Whether the file is an Excel workbook, which is refused before anything is asked.
 bool IsExcelWorkbookFile(const std::wstring& path);
 
-FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, Cancellation& cancellation);
+// The first rows of a text file, as cells of text (up to the first 64 KiB), to find
+// a table's ISBN column; empty when the file is not text or cannot be read.
+std::vector<std::vector<std::wstring>> FirstRows(const std::wstring& path);
+
+// What of each line is converted: its Nth TAB-separated field (from 1), or the whole
+// line (0); and whether the first line is a table's heading, which is echoed under
+// headings of the result's own columns rather than converted.
+struct TableColumn {
+    std::size_t number = 0;
+    bool heading = false;
+};
+
+FileReport ConvertDroppedFile(const std::wstring& path, const Direction& direction, TableColumn column,
+                              Cancellation& cancellation);

@@ -25,6 +25,14 @@ public:
     void LongLinePart(std::wstring_view part) { Put(part); }
     void LongLineEnd() { Put(L"\r\n"); }
 
+    // A table's heading line, echoed after the result's own headings, `fields`
+    // (ASCII, each with its TAB); the line's end, or its long rest, follows as usual.
+    void Heading(std::string_view fields, std::wstring_view line)
+    {
+        for (const char c : fields) PutUnit(static_cast<unsigned char>(c));
+        Put(line);
+    }
+
     // Writes the byte-order mark that starts the result.
     void Start() { Put(L"\uFEFF"); }
 

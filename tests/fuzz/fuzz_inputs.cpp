@@ -4,6 +4,8 @@
 // sizes its first bytes give, it splits into the same lines as a plain reference does.
 // Read as copied cells, its rows and cells rebuild it, each quoted cell is its value
 // quoted again, and without a quote it splits as the reference's lines split at TABs.
+// Read as a table, the columns its tally offers are exactly those converting at
+// least half as many cells as the best, and a heading row never converts.
 // Read as a compound file, with the signature put in front, its directory walk reads
 // only within the file and ends.
 #include <algorithm>
@@ -14,9 +16,11 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "compound_file.h"
 #include "conversion.h"
+#include "isbn_column.h"
 #include "line_splitter.h"
 #include "tabbed_text.h"
 
@@ -123,6 +127,31 @@ void CheckTabbedText(std::string_view text)
     Require(text.find('"') != text.npos || lines == ReferenceLines(text));
 }
 
+void CheckColumnTally(std::string_view text)
+{
+    for (const Direction* direction : {&kTo13, &kTo10}) {
+        ColumnTally tally(*direction);
+        std::vector<std::string> firstRow;
+        ForEachRow(text, [&](std::span<const TabbedCell<char>> cells) {
+            for (const TabbedCell<char>& cell : cells) {
+                if (tally.Rows() == 0) firstRow.emplace_back(cell.raw);
+                tally.Cell(cell.raw);
+            }
+            tally.EndRow();
+        });
+        std::size_t most = 0;
+        for (std::size_t column = 0; column < tally.Columns(); ++column) most = std::max(most, tally.Converted(column));
+        const std::vector<std::size_t> candidates = tally.Candidates();
+        Require(candidates.empty() == (most == 0));
+        for (std::size_t column = 0; column < tally.Columns(); ++column) {
+            const bool candidate = std::find(candidates.begin(), candidates.end(), column) != candidates.end();
+            Require(candidate == (most > 0 && tally.Converted(column) * 2 >= most));
+            Require(!tally.FirstRowIsHeading(column) || column >= firstRow.size() ||
+                    direction->convert(firstRow[column]).outcome != ConversionOutcome::Converted);
+        }
+    }
+}
+
 void CheckCompoundFile(std::string_view bytes)
 {
     std::string file(reinterpret_cast<const char*>(compound_file::kSignature), sizeof compound_file::kSignature);
@@ -143,6 +172,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckConversions(input);
     CheckTabbedText(input);
     CheckCompoundFile(input);
+    CheckColumnTally(input);
     if (size == 0) return 0;
     CheckSplitting<4>(input, input.substr(0, 8));
     CheckSplitting<256>(input, input.substr(0, 8));
