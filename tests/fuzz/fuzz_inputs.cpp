@@ -7,15 +7,19 @@
 // Read as a table, the columns its tally offers are exactly those converting at
 // least half as many cells as the best, and a heading row never converts.
 // Read as a compound file, with the signature put in front, its directory walk reads
-// only within the file and ends.
+// only within the file and ends. Read as copied XML Spreadsheet, alone and inside a Number
+// cell's Data, its cells come in increasing places with values no longer than it, and a
+// value's integer digits are digits that give themselves back.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "compound_file.h"
@@ -23,6 +27,7 @@
 #include "isbn_column.h"
 #include "line_splitter.h"
 #include "tabbed_text.h"
+#include "xml_spreadsheet.h"
 
 namespace {
 
@@ -164,6 +169,22 @@ void CheckCompoundFile(std::string_view bytes)
     });
 }
 
+void CheckXmlSpreadsheet(std::string_view bytes)
+{
+    const std::string inNumberCell = "<Worksheet><Table><Row><Cell><Data ss:Type=\"Number\">" + std::string(bytes);
+    for (const std::string_view xml : {bytes, std::string_view(inNumberCell)}) {
+        std::optional<std::pair<std::size_t, std::size_t>> last;
+        ForEachSpreadsheetCell(xml, [&](const SpreadsheetCell& cell) {
+            Require(!last || std::pair(cell.row, cell.column) > *last);
+            Require(cell.value.size() <= bytes.size());
+            last = std::pair(cell.row, cell.column);
+            const std::optional<std::string> digits = IntegerDigits(cell.value);
+            Require(!digits ||
+                    (digits->find_first_not_of("0123456789") == digits->npos && IntegerDigits(*digits) == digits));
+        });
+    }
+}
+
 }   // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -173,6 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckTabbedText(input);
     CheckCompoundFile(input);
     CheckColumnTally(input);
+    CheckXmlSpreadsheet(input);
     if (size == 0) return 0;
     CheckSplitting<4>(input, input.substr(0, 8));
     CheckSplitting<256>(input, input.substr(0, 8));
