@@ -344,9 +344,28 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     EXPECT_EQ(html.substr(fragment, fragmentEnd - fragment), "<table>\r\n" + table + "</table>");
 }
 
+// Excel's "XML Spreadsheet" form of a copied 書名 and ISBN table, the ISBNs typed as numbers.
+std::string Spreadsheet(const std::vector<std::string>& numbers)
+{
+    std::string rows =
+        "<Row><Cell><Data ss:Type=\"String\">書名</Data></Cell>"
+        "<Cell><Data ss:Type=\"String\">ISBN</Data></Cell></Row>\r\n";
+    for (const std::string& number : numbers) {
+        rows +=
+            "<Row><Cell><Data ss:Type=\"String\">本</Data></Cell>"
+            "<Cell><Data ss:Type=\"Number\">" +
+            number + "</Data></Cell></Row>\r\n";
+    }
+    return "<?xml version=\"1.0\"?>\r\n<Workbook xmlns=\"urn:schemas-microsoft-com:office:spreadsheet\"\r\n"
+           " xmlns:ss=\"urn:schemas-microsoft-com:office:spreadsheet\">\r\n<Worksheet ss:Name=\"Sheet1\">\r\n"
+           "<Table ss:ExpandedColumnCount=\"2\">\r\n" +
+           rows + "</Table>\r\n</Worksheet>\r\n</Workbook>\r\n";
+}
+
 // Whole tables copied: the ISBN column is found, the direction chosen decides
 // between an ISBN-10 and an ISBN-13 column, the user between two alike, and a heading
-// row gets a heading row of its own.
+// row gets a heading row of its own. Cells that Excel holds as numbers are read from
+// the XML Spreadsheet form, an ISBN-10's lost leading zero put back.
 TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
 {
     const std::wstring books =
@@ -358,6 +377,7 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
         std::vector<std::wstring> answers;
         std::wstring shown;
         std::wstring results;
+        std::string spreadsheet = {};
     } kCases[] = {
         {books,
          {L"1"},
@@ -371,9 +391,20 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
          {L"1", L"3", L"２"},
          L"  2   左から 2 列目\n" + std::wstring(kColumnNumberText) + kColumnAgainText,
          L"978-0306406157\t0306406152\t\r\n"},
+        {L"書名\tISBN\r\n本\t9.78410E+12\r\n",
+         {L"2"},
+         kNumberCellsText + std::wstring(L"1\n"),
+         L"ISBN-10\tASIN\t理由\r\n4101010013\t4101010013\t\r\n",
+         Spreadsheet({"9784101010014"})},
+        {L"書名\tISBN\r\n本\t306406152\r\n本\t4101010013\r\n",
+         {L"1"},
+         kZerosRestoredText + std::wstring(L"1\n"),
+         L"ISBN-13\tASIN\t理由\r\n978-0306406157\t0306406152\t先頭の 0 "
+         L"を補って変換\r\n978-4101010014\t4101010013\t\r\n",
+         Spreadsheet({"306406152", "4101010013"})},
     };
     for (const auto& run : kCases) {
-        ASSERT_EQ(CopyToClipboard(run.copied), ClipboardAccess::Done);
+        ASSERT_EQ(CopyToClipboard(run.copied, run.spreadsheet), ClipboardAccess::Done);
         ScriptedConsole console;
         console.answers = run.answers;
         EXPECT_EQ(RunDesktopSession({}, console, console.cancellation), 0);

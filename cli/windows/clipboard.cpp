@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <tuple>
 
 namespace {
 
@@ -10,6 +11,12 @@ constexpr int kOpenTries = 20;
 constexpr DWORD kOpenPauseMs = 50;
 
 SetClipboardDataCall g_setClipboardData = SetClipboardData;
+
+UINT SpreadsheetFormat()
+{
+    static const UINT format = RegisterClipboardFormatW(L"XML Spreadsheet");
+    return format;
+}
 
 // Data set on the clipboard needs an owner window, or SetClipboardData fails after
 // EmptyClipboard; a console program has none of its own, so it makes an invisible
@@ -40,7 +47,19 @@ bool Set(UINT format, ClipboardBlock& block)
 
 }   // namespace
 
-ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence)
+// A block of bytes as the clipboard holds it, or nothing.
+std::string ClipboardBytes(UINT format)
+{
+    std::string bytes;
+    const HANDLE data = GetClipboardData(format);
+    if (const auto* place = static_cast<const char*>(data != nullptr ? GlobalLock(data) : nullptr)) {
+        bytes.assign(place, GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    return bytes;
+}
+
+ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence, std::string* spreadsheet)
 {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return ClipboardAccess::NoText;
     if (!Open()) return ClipboardAccess::Busy;
@@ -50,7 +69,10 @@ ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence)
         text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
         GlobalUnlock(data);
     }
-    // Read while the clipboard is open: a text rendered on request counts as read.
+    if (spreadsheet != nullptr) {
+        *spreadsheet = IsClipboardFormatAvailable(SpreadsheetFormat()) ? ClipboardBytes(SpreadsheetFormat()) : "";
+    }
+    // Read while the clipboard is open: a form rendered on request counts as read.
     sequence = GetClipboardSequenceNumber();
     CloseClipboard();
     return chars != nullptr ? ClipboardAccess::Done : ClipboardAccess::NoText;
@@ -74,17 +96,23 @@ ClipboardAccess WriteClipboard(ClipboardBlock& text, ClipboardBlock& html, DWORD
     return done ? ClipboardAccess::Done : ClipboardAccess::Failed;
 }
 
-ClipboardAccess CopyToClipboard(const std::wstring& text)
+ClipboardAccess CopyToClipboard(const std::wstring& text, const std::string& spreadsheet)
 {
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    ClipboardBlock block(bytes);
-    void* place = block.Allocated() ? GlobalLock(block.Handle()) : nullptr;
-    if (place == nullptr) return ClipboardAccess::OutOfMemory;
-    std::memcpy(place, text.c_str(), bytes);
-    GlobalUnlock(block.Handle());
+    const std::size_t textBytes = (text.size() + 1) * sizeof(wchar_t);
+    ClipboardBlock textBlock(textBytes);
+    ClipboardBlock spreadsheetBlock(spreadsheet.size() + 1);
+    for (const auto& [block, data, bytes] :
+         {std::tuple(&textBlock, static_cast<const void*>(text.c_str()), textBytes),
+          std::tuple(&spreadsheetBlock, static_cast<const void*>(spreadsheet.c_str()), spreadsheet.size() + 1)}) {
+        void* place = block->Allocated() ? GlobalLock(block->Handle()) : nullptr;
+        if (place == nullptr) return ClipboardAccess::OutOfMemory;
+        std::memcpy(place, data, bytes);
+        GlobalUnlock(block->Handle());
+    }
     if (!Open()) return ClipboardAccess::Busy;
     EmptyClipboard();
-    const bool done = Set(CF_UNICODETEXT, block);
+    const bool done =
+        Set(CF_UNICODETEXT, textBlock) && (spreadsheet.empty() || Set(SpreadsheetFormat(), spreadsheetBlock));
     CloseClipboard();
     return done ? ClipboardAccess::Done : ClipboardAccess::Failed;
 }

@@ -12,7 +12,9 @@
 enum class ClipboardAccess { Done, NoText, Busy, Changed, OutOfMemory, Failed };
 
 // The text on the clipboard, and the clipboard's sequence number once it was read.
-ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence);
+// Given `spreadsheet`, also the "XML Spreadsheet" form that Excel puts beside the text
+// of copied cells (UTF-8), or nothing when there is none.
+ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence, std::string* spreadsheet = nullptr);
 
 // Movable global memory, as the clipboard takes its data. Freed with the block
 // unless the clipboard has taken it.
@@ -41,8 +43,9 @@ private:
 // left empty, so that it never holds one form without the other.
 ClipboardAccess WriteClipboard(ClipboardBlock& text, ClipboardBlock& html, DWORD sequence);
 
-// Puts `text` on the clipboard, whatever it held, as copying in another program does.
-ClipboardAccess CopyToClipboard(const std::wstring& text);
+// Puts `text` on the clipboard, whatever it held, as copying in another program does;
+// with `spreadsheet`, as copying cells in Excel does.
+ClipboardAccess CopyToClipboard(const std::wstring& text, const std::string& spreadsheet = {});
 
 // The call that hands the clipboard each block, replaceable so that tests can stage
 // a refusal; null restores SetClipboardData.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,53 +16,110 @@
 #include "drop_session.h"
 #include "isbn_column.h"
 #include "tabbed_text.h"
+#include "xml_spreadsheet.h"
 
 namespace {
 
 using Cells = std::span<const TabbedCell<wchar_t>>;
 
+// A cell that the "XML Spreadsheet" form holds as a number, as whole-number digits:
+// the text form holds it only as shown, an ISBN-13 as 9.78410E+12.
+struct NumberCell {
+    std::size_t row;
+    std::size_t column;
+    std::string digits;
+};
+
 // The copied rows and, once chosen, the column that holds the ISBNs.
 struct CopiedTable {
     std::wstring text;
+    std::vector<NumberCell> numbers;   // by row, then column
     std::size_t rows = 0;
     std::size_t columns = 0;
     std::size_t column = 0;
     bool heading = false;
 };
 
-// A cell as the dialog would see it pasted; a row too short for the column has an empty one.
+std::vector<NumberCell> NumberCells(std::string_view spreadsheet)
+{
+    std::vector<NumberCell> numbers;
+    ForEachSpreadsheetCell(spreadsheet, [&numbers](const SpreadsheetCell& cell) {
+        if (cell.type != "Number") return;
+        if (std::optional<std::string> digits = IntegerDigits(cell.value)) {
+            numbers.push_back({cell.row, cell.column, std::move(*digits)});
+        }
+    });
+    return numbers;
+}
+
+// A cell as the dialog would see it pasted, or a number's digits; a row too short for
+// the column has an empty cell.
+struct CellText {
+    std::string_view ansi;
+    bool number = false;         // read from the number, not from the text shown
+    bool zeroRestored = false;   // an ISBN-10 typed as a number, its leading zeros put back
+};
+
 class CellReader {
 public:
-    std::string_view Ansi(Cells cells, std::size_t column)
+    CellReader(const CopiedTable& table, const Direction& direction) : table_(table), direction_(direction) {}
+
+    CellText Read(std::size_t row, Cells cells, std::size_t column)
     {
+        const auto found = std::lower_bound(table_.numbers.begin(), table_.numbers.end(), std::pair(row, column),
+                                            [](const NumberCell& cell, std::pair<std::size_t, std::size_t> place) {
+                                                return std::pair(cell.row, cell.column) < place;
+                                            });
+        if (found != table_.numbers.end() && found->row == row && found->column == column) return Number(found->digits);
         if (column >= cells.size()) return {};
-        return AnsiText(CellValue(cells[column], scratch_), ansi_);
+        return {AnsiText(CellValue(cells[column], scratch_), ansi_)};
     }
 
 private:
+    // A number loses an ISBN-10's leading zeros: 0306406152 becomes 306406152. They are
+    // put back when the check digit then holds, which a number that was never an ISBN
+    // does only by chance, one time in eleven.
+    CellText Number(const std::string& digits)
+    {
+        if (&direction_ == &kTo13 && digits.size() < 10) {
+            padded_ = std::string(10 - digits.size(), '0') + digits;
+            if (direction_.convert(padded_).outcome == ConversionOutcome::Converted) return {padded_, true, true};
+        }
+        return {digits, true, false};
+    }
+
+    const CopiedTable& table_;
+    const Direction& direction_;
     std::wstring scratch_;
+    std::string padded_;
     char ansi_[3 * kLongestAnsiLine];
 };
 
-// Converts the chosen cell of every row but the heading, in order, handing each result on.
+// Converts the chosen cell of every row but the heading, in order, handing on each
+// result with how its cell was read.
 template <typename OnResult>
 void ConvertRows(const CopiedTable& table, const Direction& direction, OnResult onResult)
 {
-    CellReader reader;
-    bool first = true;
+    CellReader reader(table, direction);
+    std::size_t row = 0;
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
-        if (!std::exchange(first, false) || !table.heading)
-            onResult(direction.convert(reader.Ansi(cells, table.column)));
+        if (row > 0 || !table.heading) {
+            const CellText cell = reader.Read(row, cells, table.column);
+            onResult(direction.convert(cell.ansi), cell);
+        }
+        ++row;
     });
 }
 
 ColumnTally Tally(const CopiedTable& table, const Direction& direction)
 {
     ColumnTally tally(direction);
-    CellReader reader;
+    CellReader reader(table, direction);
+    std::size_t row = 0;
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
-        for (std::size_t column = 0; column < cells.size(); ++column) tally.Cell(reader.Ansi(cells, column));
+        for (std::size_t column = 0; column < cells.size(); ++column) tally.Cell(reader.Read(row, cells, column).ansi);
         tally.EndRow();
+        ++row;
     });
     return tally;
 }
@@ -117,10 +175,14 @@ int PutResults(const CopiedTable& table, const Direction& direction, DWORD seque
     const char* const isbnHeading = &direction == &kTo13 ? "ISBN-13" : "ISBN-10";
     FileReport report;
     ClipboardForms measured;
+    std::size_t numbers = 0;
+    std::size_t zerosRestored = 0;
     if (table.heading) measured.Heading(isbnHeading);
-    ConvertRows(table, direction, [&](const ConversionResult& result) {
+    ConvertRows(table, direction, [&](const ConversionResult& result, const CellText& cell) {
         ++report.counts[static_cast<std::size_t>(result.outcome)];
-        measured.Row(result);
+        numbers += cell.number ? 1 : 0;
+        zerosRestored += cell.zeroRestored ? 1 : 0;
+        measured.Row(result, cell.zeroRestored ? kZeroRestoredNote : nullptr);
     });
     ClipboardBlock text(measured.TextBytes());
     ClipboardBlock html(measured.HtmlBytes());
@@ -133,11 +195,15 @@ int PutResults(const CopiedTable& table, const Direction& direction, DWORD seque
         }
         ClipboardForms forms(measured, static_cast<wchar_t*>(textPlace.Place()), static_cast<char*>(htmlPlace.Place()));
         if (table.heading) forms.Heading(isbnHeading);
-        ConvertRows(table, direction, [&forms](const ConversionResult& result) { forms.Row(result); });
+        ConvertRows(table, direction, [&forms](const ConversionResult& result, const CellText& cell) {
+            forms.Row(result, cell.zeroRestored ? kZeroRestoredNote : nullptr);
+        });
         forms.Finish();
     }
     console.Write(L"\n");
     DescribeLines(report, console);
+    if (numbers > 0) console.Write(kNumberCellsText + std::to_wstring(numbers) + L"\n");
+    if (zerosRestored > 0) console.Write(kZerosRestoredText + std::to_wstring(zerosRestored) + L"\n");
     const ClipboardAccess written = WriteClipboard(text, html, sequence);
     console.Write(WrittenText(written));
     return written == ClipboardAccess::Done && report.counts[0] == table.rows - (table.heading ? 1 : 0) ? 0 : 1;
@@ -147,7 +213,8 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
 {
     CopiedTable table;
     DWORD sequence = 0;
-    const ClipboardAccess read = ReadClipboardText(table.text, sequence);
+    std::string spreadsheet;
+    const ClipboardAccess read = ReadClipboardText(table.text, sequence, &spreadsheet);
     if (read == ClipboardAccess::Busy) return {std::nullopt, kClipboardBusyText};
     if (read != ClipboardAccess::Done) return {};
     ForEachRow(std::wstring_view(table.text), [&table](Cells cells) {
@@ -155,6 +222,8 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
         table.columns = std::max(table.columns, cells.size());
     });
     if (table.rows == 0) return {};
+    table.numbers = NumberCells(spreadsheet);
+    std::string().swap(spreadsheet);
 
     if (table.columns == 1) {
         console.Write(std::to_wstring(table.rows) + kClipboardOfferText);

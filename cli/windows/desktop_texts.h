@@ -81,6 +81,11 @@ inline constexpr wchar_t kNoIsbnColumnText[] =
 inline constexpr wchar_t kConvertingColumnText[] = L"を変換します。\n";
 inline constexpr wchar_t kHeadingRowText[] = L"1行目は見出しなので変換せず、結果にも見出しの行を付けます。\n";
 
+// Cells that Excel holds as numbers, read from their value rather than as shown.
+inline constexpr wchar_t kNumberCellsText[] = L"  数値のセル（表示ではなく値から読んだもの）: ";
+inline constexpr wchar_t kZerosRestoredText[] = L"    うち、消えていた先頭の 0 を補った ISBN-10: ";
+inline constexpr wchar_t kZeroRestoredNote[] = L"先頭の 0 を補って変換";
+
 // The heading of the results' reason column; the other two are ISBN-13 or ISBN-10, and ASIN.
 inline constexpr wchar_t kReasonHeading[] = L"理由";
 
