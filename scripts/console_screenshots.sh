@@ -63,11 +63,14 @@ answer_and_shoot() {
     wait_until "the console window to close after Enter" window_gone 'isbnconv\.exe$'
 }
 
-printf '4-10-101001-3\r\n4003101014\r\n4-06-184902-7\r\n' >"$work/books.txt"
+# A book list saved by Excel as 「Unicode テキスト」: UTF-16 with its mark, a heading row.
+utf16() { printf '\xff\xfe'; iconv -f UTF-8 -t UTF-16LE; }
+printf '書名\t著者\tISBN\r\nこころ\t夏目漱石\t4-10-101001-3\r\n数学の本\t山田太郎\t4003101014\r\n物理の本\t鈴木花子\t4-06-184902-7\r\n' |
+    utf16 >"$work/books.txt"
 start_console 'C:\書籍\books.txt'
 answer_and_shoot 1 "$out/isbnconv_drop.png" "the result file books_ISBN13.txt" test -f "$work/books_ISBN13.txt"
-printf 'ok\t978-4-10-101001-4\t4101010013\t4-10-101001-3\r\nok\t978-4003101018\t4003101014\t4003101014\r\nbad-check-digit\t\t\t4-06-184902-7\r\n' |
-    cmp -s - "$work/books_ISBN13.txt" || fail "books_ISBN13.txt is not as expected"
+printf 'status\tISBN-13\tASIN\t書名\t著者\tISBN\r\nok\t978-4-10-101001-4\t4101010013\tこころ\t夏目漱石\t4-10-101001-3\r\nok\t978-4003101018\t4003101014\t数学の本\t山田太郎\t4003101014\r\nbad-check-digit\t\t\t物理の本\t鈴木花子\t4-06-184902-7\r\n' |
+    utf16 | cmp -s - "$work/books_ISBN13.txt" || fail "books_ISBN13.txt is not as expected"
 
 # The X clipboard, as Excel on Windows would leave it after a book list was copied:
 # a heading row, and a title with a line break in its cell.

@@ -258,7 +258,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
           kResultText + std::wstring(L"一覧_ISBN13 (2).txt（UTF-8、BOM 付き）"), Problem(FileProblem::Folder),
           Problem(FileProblem::NotFound), Problem(FileProblem::Empty) + L"\n\n[8/",
           Problem(FileProblem::Empty) + L"\n\n[7/", Problem(FileProblem::Binary),
-          L"左から 2 列目（見出し: ISBN）を変換します。\n" + std::wstring(kHeadingRowText),
+          L"  左から 2 列目（見出し: ISBN）を変換します。\n  " + std::wstring(kHeadingRowText),
           L"old.xls\n" + Problem(FileProblem::ExcelWorkbook), L"|" + std::wstring(kPressEnterText)}) {
         EXPECT_NE(onProgram.shown.find(text), std::wstring::npos) << "not shown: " << Utf8(text);
     }

@@ -250,7 +250,8 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
         }
     }
     table.heading = tally.FirstRowIsHeading(table.column);
-    DescribeColumn(tally, table.column, firstCell, console);
+    if (table.columns > 1 || table.heading) console.Write(L"\n");
+    DescribeColumn(tally, table.column, firstCell, L"", console);
     return {PutResults(table, *direction, sequence, console)};
 }
 

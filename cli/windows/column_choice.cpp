@@ -47,8 +47,10 @@ ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wst
 }
 
 void DescribeColumn(const ColumnTally& tally, std::size_t column,
-                    const std::function<std::wstring(std::size_t)>& firstCell, Console& console)
+                    const std::function<std::wstring(std::size_t)>& firstCell, std::wstring_view indent,
+                    Console& console)
 {
-    if (tally.Columns() > 1) console.Write(L"\n" + NameOf(tally, column, firstCell) + kConvertingColumnText);
-    if (tally.FirstRowIsHeading(column)) console.Write(kHeadingRowText);
+    if (tally.Columns() > 1)
+        console.Write(std::wstring(indent) + NameOf(tally, column, firstCell) + kConvertingColumnText);
+    if (tally.FirstRowIsHeading(column)) console.Write(std::wstring(indent) + kHeadingRowText);
 }

@@ -26,4 +26,5 @@ ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wst
 
 // Says which column is converted, and that the first row is a heading when it is.
 void DescribeColumn(const ColumnTally& tally, std::size_t column,
-                    const std::function<std::wstring(std::size_t)>& firstCell, Console& console);
+                    const std::function<std::wstring(std::size_t)>& firstCell, std::wstring_view indent,
+                    Console& console);

@@ -67,7 +67,7 @@ ColumnAnswer ChooseFileColumn(const std::wstring& path, const Direction& directi
         column.number = index + 1;
     }
     column.heading = tally.FirstRowIsHeading(index);
-    DescribeColumn(tally, index, firstCell, console);
+    DescribeColumn(tally, index, firstCell, L"  ", console);
     return ColumnAnswer::Chosen;
 }
 
