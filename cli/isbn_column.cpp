@@ -2,15 +2,28 @@
 
 #include <algorithm>
 
+namespace {
+
+bool LooksLikeIsbn(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789-Xx ") == std::string_view::npos;
+}
+
+}   // namespace
+
 void ColumnTally::Cell(std::string_view text)
 {
     if (column_ == converted_.size()) {
         converted_.push_back(0);
         firstConverted_.push_back(false);
+        firstLooksLikeIsbn_.push_back(false);
     }
     const bool converts = direction_.convert(text).outcome == ConversionOutcome::Converted;
     converted_[column_] += converts ? 1 : 0;
-    if (rows_ == 0) firstConverted_[column_] = converts;
+    if (rows_ == 0) {
+        firstConverted_[column_] = converts;
+        firstLooksLikeIsbn_[column_] = LooksLikeIsbn(text);
+    }
     ++column_;
 }
 
@@ -33,6 +46,8 @@ std::vector<std::size_t> ColumnTally::Candidates() const
 
 bool ColumnTally::FirstRowIsHeading(std::size_t column) const
 {
-    if (column >= converted_.size() || rows_ < 2 || firstConverted_[column]) return false;
+    if (column >= converted_.size() || rows_ < 2 || firstConverted_[column] || firstLooksLikeIsbn_[column]) {
+        return false;
+    }
     return converted_[column] * 2 > rows_ - 1;
 }

@@ -27,14 +27,16 @@ public:
     // The columns worth converting, left to right: empty when no cell converts.
     std::vector<std::size_t> Candidates() const;
 
-    // The column's first cell does not convert, and more than half of the cells
-    // below it do: it names the column rather than holding an ISBN.
+    // The column's first cell does not convert and does not look like an ISBN (it is
+    // more than digits, hyphens and X), and more than half of the cells below it
+    // convert: it names the column rather than holding a mistyped ISBN.
     bool FirstRowIsHeading(std::size_t column) const;
 
 private:
     const Direction& direction_;
     std::vector<std::size_t> converted_;   // by column, all rows
     std::vector<bool> firstConverted_;     // by column
+    std::vector<bool> firstLooksLikeIsbn_;
     std::size_t rows_ = 0;
     std::size_t column_ = 0;   // of the next cell in the row
 };

@@ -5,6 +5,9 @@
 # The caller sets DISPLAY and defines fail(); the prefix has a steady caret
 # (cmake/wine-run.sh --init), so a picture that stops changing is one that is done.
 
+# A wait that fails inside $(...) fails its caller too.
+shopt -s inherit_errexit
+
 # How long any one wait may take: a 32-bit program emulated on a busy machine is slow.
 wait_limit=${WAIT_LIMIT:-90}
 
@@ -67,29 +70,35 @@ capture() {
     import -silent -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
 }
 
+# Fails when the window cannot be captured, rather than hash nothing.
 picture_hash() {
-    capture "$1" rgb:- | md5sum | cut -d' ' -f1
+    local hash
+    hash=$(capture "$1" rgb:- | md5sum) || return 1
+    echo "${hash%% *}"
 }
 
 # Waits until the window's picture differs from the one whose hash is BEFORE (if
-# given) and then stays the same for four looks in a row, and prints its hash.
+# given) and then stays the same for a second, four looks at least, and prints its
+# hash. A second outlasts any pause between two writes of a program at work.
 settled_picture=""
+settled_looks=0
 settled_since=0
 picture_settles() {
     local window=$1 before=$2 now
-    now=$(picture_hash "$window")
+    now=$(picture_hash "$window") || return 1
     if [ "$now" = "$before" ] || [ "$now" != "$settled_picture" ]; then
         settled_picture=$now
-        settled_since=0
+        settled_looks=0
+        settled_since=$(date +%s%N)
         return 1
     fi
-    settled_since=$((settled_since + 1))
-    [ $settled_since -ge 3 ]
+    settled_looks=$((settled_looks + 1))
+    [ $settled_looks -ge 3 ] && [ $(($(date +%s%N) - settled_since)) -ge 1000000000 ]
 }
 wait_settled() {
     local window=$1 before=${2:-} description=${3:-the window $1 to be drawn}
     settled_picture=""
-    settled_since=0
+    settled_looks=0
     wait_until "$description" picture_settles "$window" "$before"
     echo "$settled_picture"
 }

@@ -199,7 +199,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     const std::map<std::wstring, std::string> inputs = {
         {L"一覧.txt", kBom + "4-10-101001-3\r\n\r\n4 10 101001 3"},
         {L"一覧_ISBN13.txt", "already here"},
-        {L"books", "4101010013\n" + std::string(300, '1')},
+        {L"books", "4101010013\n" + std::string(600, '1')},   // more than a compound file's header
         {L"books_ISBN13.txt.tmp", "left over"},
         {L"utf16.txt", "\xFF\xFE" + Utf16("4-10-101001-3\r\n", false) + "\x11\xFF"},   // then a full-width 1
         {L"empty.txt", ""},
@@ -235,7 +235,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
                                      Refused("no-input", "", "\r\n") +
                                      Refused("invalid-data", "4 10 101001 3", "\r\n")},
         {L"books_ISBN13 (2).txt", Ok("978-4101010014", "4101010013", "4101010013", "\r\n") +
-                                      Refused("wrong-digit-count", std::string(300, '1'), "\r\n")},
+                                      Refused("wrong-digit-count", std::string(600, '1'), "\r\n")},
         {L"utf16_ISBN13.txt", "\xFF\xFE" +
                                   Utf16(Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n"), false) +
                                   Utf16("wrong-digit-count\t\t\t", false) + "\x11\xFF" + Utf16("\r\n", false)},
@@ -433,7 +433,10 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         SetClipboardDataCall set = nullptr;
     } kCases[] = {
         {column, {L""}, kClipboardUnchangedText, column},   // Ctrl+C at the question
-        {column, {L"", L""}, kClipboardChoiceText + std::wstring(kGuideText) + kDropPromptText, column},   // Enter
+        {column,
+         {L"", L""},
+         kClipboardChoiceText + (L"|" + std::wstring(kGuideText)) + kDropPromptText,
+         column},   // Enter
         {L"書名\t価格\r\n本\t100\r\n", {L"1"}, kNoIsbnColumnText, L"書名\t価格\r\n本\t100\r\n"},
         {column, {L"1"}, kClipboardChangedText, L"newer", [] { CopyToClipboard(L"newer"); }},
         {column, {L"1"}, kClipboardEmptiedText, L"(no text)", [] {}, RefuseHtml},

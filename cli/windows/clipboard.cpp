@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <cwchar>
+#include <new>
 #include <tuple>
 
 namespace {
@@ -18,24 +19,58 @@ UINT SpreadsheetFormat()
     return format;
 }
 
-// Data set on the clipboard needs an owner window, or SetClipboardData fails after
-// EmptyClipboard; a console program has none of its own, so it makes an invisible
-// one, kept for the life of the process.
-HWND OwnerWindow()
-{
-    static const HWND window =
-        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-    return window;
-}
-
-bool Open()
-{
-    for (int tries = 1; tries <= kOpenTries; ++tries) {
-        if (OpenClipboard(OwnerWindow())) return true;
-        Sleep(kOpenPauseMs);
+// The clipboard, open for as long as this lives. Data set on it needs an owner
+// window, or SetClipboardData fails after EmptyClipboard; a console program has none
+// of its own, so it makes an invisible one. The window goes when the clipboard is
+// closed, and what was set stays: a window left to own it would have to answer the
+// messages that another program's EmptyClipboard sends, which a program waiting at
+// its console's prompt never would.
+class OpenClipboardScope {
+public:
+    OpenClipboardScope()
+        : owner_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
+                                 nullptr))
+    {
+        for (int tries = 1; tries <= kOpenTries && !open_; ++tries) {
+            open_ = OpenClipboard(owner_) != FALSE;
+            if (!open_) Sleep(kOpenPauseMs);
+        }
     }
-    return false;
-}
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+    ~OpenClipboardScope()
+    {
+        if (open_) CloseClipboard();
+        if (owner_ != nullptr) DestroyWindow(owner_);
+    }
+
+    bool IsOpen() const { return open_; }
+
+private:
+    HWND owner_;
+    bool open_ = false;
+};
+
+// Clipboard data, locked for reading for as long as this lives.
+class LockedData {
+public:
+    explicit LockedData(UINT format)
+        : data_(GetClipboardData(format)), place_(data_ != nullptr ? GlobalLock(data_) : nullptr)
+    {}
+    LockedData(const LockedData&) = delete;
+    LockedData& operator=(const LockedData&) = delete;
+    ~LockedData()
+    {
+        if (place_ != nullptr) GlobalUnlock(data_);
+    }
+
+    const void* Place() const { return place_; }
+    std::size_t Bytes() const { return place_ != nullptr ? GlobalSize(data_) : 0; }
+
+private:
+    HANDLE data_;
+    void* place_;
+};
 
 // The clipboard owns the memory once it is set; until then it is ours to free.
 bool Set(UINT format, ClipboardBlock& block)
@@ -45,55 +80,50 @@ bool Set(UINT format, ClipboardBlock& block)
     return true;
 }
 
-}   // namespace
-
-// A block of bytes as the clipboard holds it, or nothing.
-std::string ClipboardBytes(UINT format)
+// The spreadsheet form only adds number cells' values: without memory for it, the
+// text form alone serves.
+void ReadSpreadsheet(std::string& spreadsheet)
 {
-    std::string bytes;
-    const HANDLE data = GetClipboardData(format);
-    if (const auto* place = static_cast<const char*>(data != nullptr ? GlobalLock(data) : nullptr)) {
-        bytes.assign(place, GlobalSize(data));
-        GlobalUnlock(data);
+    spreadsheet.clear();
+    if (!IsClipboardFormatAvailable(SpreadsheetFormat())) return;
+    const LockedData data(SpreadsheetFormat());
+    if (data.Place() == nullptr) return;
+    try {
+        spreadsheet.assign(static_cast<const char*>(data.Place()), data.Bytes());
+    } catch (const std::bad_alloc&) {
+        std::string().swap(spreadsheet);
     }
-    return bytes;
 }
+
+}   // namespace
 
 ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence, std::string* spreadsheet)
 {
     if (!IsClipboardFormatAvailable(CF_UNICODETEXT)) return ClipboardAccess::NoText;
-    if (!Open()) return ClipboardAccess::Busy;
-    const HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    const auto* chars = data != nullptr ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
-    if (chars != nullptr) {
-        text.assign(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-        GlobalUnlock(data);
+    const OpenClipboardScope clipboard;
+    if (!clipboard.IsOpen()) return ClipboardAccess::Busy;
+    {
+        const LockedData data(CF_UNICODETEXT);
+        if (data.Place() == nullptr) return ClipboardAccess::NoText;
+        const auto* chars = static_cast<const wchar_t*>(data.Place());
+        text.assign(chars, wcsnlen(chars, data.Bytes() / sizeof(wchar_t)));
     }
-    if (spreadsheet != nullptr) {
-        *spreadsheet = IsClipboardFormatAvailable(SpreadsheetFormat()) ? ClipboardBytes(SpreadsheetFormat()) : "";
-    }
+    if (spreadsheet != nullptr) ReadSpreadsheet(*spreadsheet);
     // Read while the clipboard is open: a form rendered on request counts as read.
     sequence = GetClipboardSequenceNumber();
-    CloseClipboard();
-    return chars != nullptr ? ClipboardAccess::Done : ClipboardAccess::NoText;
+    return ClipboardAccess::Done;
 }
 
 ClipboardAccess WriteClipboard(ClipboardBlock& text, ClipboardBlock& html, DWORD sequence)
 {
     static const UINT htmlFormat = RegisterClipboardFormatW(L"HTML Format");
-    if (!Open()) return ClipboardAccess::Busy;
-    if (GetClipboardSequenceNumber() != sequence) {
-        CloseClipboard();
-        return ClipboardAccess::Changed;
-    }
-    if (!EmptyClipboard()) {
-        CloseClipboard();
-        return ClipboardAccess::Busy;
-    }
-    const bool done = Set(CF_UNICODETEXT, text) && Set(htmlFormat, html);
-    if (!done) EmptyClipboard();
-    CloseClipboard();
-    return done ? ClipboardAccess::Done : ClipboardAccess::Failed;
+    const OpenClipboardScope clipboard;
+    if (!clipboard.IsOpen()) return ClipboardAccess::Busy;
+    if (GetClipboardSequenceNumber() != sequence) return ClipboardAccess::Changed;
+    if (!EmptyClipboard()) return ClipboardAccess::Busy;
+    if (Set(CF_UNICODETEXT, text) && Set(htmlFormat, html)) return ClipboardAccess::Done;
+    EmptyClipboard();
+    return ClipboardAccess::Failed;
 }
 
 ClipboardAccess CopyToClipboard(const std::wstring& text, const std::string& spreadsheet)
@@ -109,11 +139,10 @@ ClipboardAccess CopyToClipboard(const std::wstring& text, const std::string& spr
         std::memcpy(place, data, bytes);
         GlobalUnlock(block->Handle());
     }
-    if (!Open()) return ClipboardAccess::Busy;
-    EmptyClipboard();
+    const OpenClipboardScope clipboard;
+    if (!clipboard.IsOpen() || !EmptyClipboard()) return ClipboardAccess::Busy;
     const bool done =
         Set(CF_UNICODETEXT, textBlock) && (spreadsheet.empty() || Set(SpreadsheetFormat(), spreadsheetBlock));
-    CloseClipboard();
     return done ? ClipboardAccess::Done : ClipboardAccess::Failed;
 }
 

@@ -45,8 +45,10 @@ std::size_t HeaderBytes()
 const char* Utf8(const wchar_t* words)
 {
     static std::map<const wchar_t*, std::string> made;
+    const auto known = made.find(words);
+    if (known != made.end()) return known->second.c_str();
     std::string& utf8 = made[words];
-    if (utf8.empty() && words != nullptr) {
+    if (words != nullptr) {
         const int units = static_cast<int>(std::wcslen(words));
         utf8.resize(static_cast<std::size_t>(units) * 3);
         utf8.resize(static_cast<std::size_t>(
@@ -58,7 +60,11 @@ const char* Utf8(const wchar_t* words)
 }   // namespace
 
 ClipboardForms::ClipboardForms(const ClipboardForms& measured, wchar_t* text, char* html)
-    : text_(text), html_(html), htmlRowsBytes_(measured.htmlBytes_)
+    : text_(text),
+      html_(html),
+      textCapacity_(measured.TextBytes() / sizeof(wchar_t)),
+      htmlCapacity_(measured.HtmlBytes()),
+      htmlRowsBytes_(measured.htmlBytes_)
 {
     const std::size_t startHtml = HeaderBytes();
     const std::size_t startFragment = startHtml + Length(kBefore);
@@ -117,23 +123,25 @@ void ClipboardForms::Finish()
     Html("", 1);
 }
 
+// Nothing is written past the measured sizes, whatever a pass does.
 void ClipboardForms::Text(const wchar_t* units, std::size_t count)
 {
-    if (text_ != nullptr) std::wmemcpy(text_ + textUnits_, units, count);
+    if (text_ != nullptr && textUnits_ + count <= textCapacity_) std::wmemcpy(text_ + textUnits_, units, count);
     textUnits_ += count;
 }
 
 // ISBNs, ASINs and separators are ASCII, and so are their UTF-16 units.
 void ClipboardForms::Text(const char* ascii)
 {
-    for (; *ascii != '\0'; ++ascii, ++textUnits_) {
-        if (text_ != nullptr) text_[textUnits_] = static_cast<wchar_t>(*ascii);
+    for (; *ascii != '\0'; ++ascii) {
+        const auto unit = static_cast<wchar_t>(*ascii);
+        Text(&unit, 1);
     }
 }
 
 void ClipboardForms::Html(const char* bytes, std::size_t count)
 {
-    if (html_ != nullptr) std::memcpy(html_ + htmlBytes_, bytes, count);
+    if (html_ != nullptr && htmlBytes_ + count <= htmlCapacity_) std::memcpy(html_ + htmlBytes_, bytes, count);
     htmlBytes_ += count;
 }
 

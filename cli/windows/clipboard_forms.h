@@ -46,5 +46,7 @@ private:
     char* html_ = nullptr;
     std::size_t textUnits_ = 0;
     std::size_t htmlBytes_ = 0;
+    std::size_t textCapacity_ = 0;   // of the blocks written into
+    std::size_t htmlCapacity_ = 0;
     std::size_t htmlRowsBytes_ = 0;   // of the table's rows alone, once measured
 };

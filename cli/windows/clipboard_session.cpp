@@ -70,18 +70,27 @@ public:
                                             [](const NumberCell& cell, std::pair<std::size_t, std::size_t> place) {
                                                 return std::pair(cell.row, cell.column) < place;
                                             });
-        if (found != table_.numbers.end() && found->row == row && found->column == column) return Number(found->digits);
         if (column >= cells.size()) return {};
+        const bool number = found != table_.numbers.end() && found->row == row && found->column == column;
+        // Only where the text shows a number: the two forms are matched by place alone.
+        if (number && ShowsNumber(cells[column].raw)) return Number(found->digits);
         return {AnsiText(CellValue(cells[column], scratch_), ansi_)};
     }
 
 private:
-    // A number loses an ISBN-10's leading zeros: 0306406152 becomes 306406152. They are
-    // put back when the check digit then holds, which a number that was never an ISBN
-    // does only by chance, one time in eleven.
+    // A number shown as typed or in Excel's General format: 306406152, 9.78410E+12.
+    static bool ShowsNumber(std::wstring_view shown)
+    {
+        return shown.find_first_of(L"0123456789") != shown.npos &&
+               shown.find_first_not_of(L"0123456789.,+-E ") == shown.npos;
+    }
+
+    // A number loses an ISBN-10's leading zeros: 0306406152 becomes 306406152, and the
+    // 0-00 of a group 0 publisher 8 digits. They are put back when the check digit then
+    // holds, which a number that was never an ISBN does only by chance, one time in eleven.
     CellText Number(const std::string& digits)
     {
-        if (&direction_ == &kTo13 && digits.size() < 10) {
+        if (&direction_ == &kTo13 && (digits.size() == 8 || digits.size() == 9)) {
             padded_ = std::string(10 - digits.size(), '0') + digits;
             if (direction_.convert(padded_).outcome == ConversionOutcome::Converted) return {padded_, true, true};
         }
@@ -238,7 +247,7 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
         return {1};
     }
     const Direction* direction = DirectionOf(answer);
-    if (direction == nullptr) return {};
+    if (direction == nullptr) return {std::nullopt, nullptr, true};
 
     const ColumnTally tally = Tally(table, *direction);
     const auto firstCell = [&table](std::size_t column) { return FirstCell(table, column); };

@@ -18,6 +18,8 @@ struct ClipboardSessionEnd {
     // Otherwise, why the clipboard's text could not be offered, when there is
     // something to say; it belongs under the guide that follows.
     const wchar_t* refusal = nullptr;
+    // The offer was answered, with something other than a direction.
+    bool declined = false;
 };
 
 ClipboardSessionEnd RunClipboardSession(Console& console, Cancellation& cancellation);

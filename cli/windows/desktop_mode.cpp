@@ -114,6 +114,8 @@ int RunDesktopSession(std::vector<std::wstring> paths, Console& console, Cancell
         const ClipboardSessionEnd end = RunClipboardSession(console, cancellation);
         if (end.status) return KeepUntilEnter(*end.status, console);
         note = end.refusal;
+        // An Enter pressed twice to see the guide must not answer its prompt too.
+        if (end.declined) console.DiscardTypedAhead();
     }
     const std::optional<int> status = RunDropSession(std::move(paths), note, console, cancellation);
     return status ? KeepUntilEnter(*status, console) : 0;

@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +16,6 @@
 #include "compound_file.h"
 #include "line_splitter.h"
 #include "output_buffer.h"
-#include "tabbed_text.h"
 #include "utf16_records.h"
 
 namespace {
@@ -155,7 +155,11 @@ TextEncoding EncodingOf(std::string_view start)
 bool IsExcelWorkbook(HANDLE input, std::string_view start)
 {
     if (start.starts_with("PK\x03\x04")) return start.find("xl/") != std::string_view::npos;
-    // Reads at an offset; the file is not text, so where its reading goes on no longer matters.
+    const std::string_view signature(reinterpret_cast<const char*>(compound_file::kSignature),
+                                     sizeof compound_file::kSignature);
+    if (!start.starts_with(signature)) return false;
+    // Reads at offsets, which moves the file's position: a compound file is not text,
+    // so where its reading goes on no longer matters.
     return HoldsWorkbookStream([input](std::uint64_t offset, unsigned char* buffer, std::size_t size) {
         OVERLAPPED at = {};
         at.Offset = static_cast<DWORD>(offset);
@@ -424,12 +428,20 @@ std::vector<std::vector<std::wstring>> FirstRows(const std::wstring& path)
                                                                  static_cast<int>(bytes.size()), text.data(),
                                                                  static_cast<int>(text.size()))));
     }
-    std::wstring value;
-    ForEachRow(std::wstring_view(text), [&](std::span<const TabbedCell<wchar_t>> cells) {
-        if (rows.size() == kMostRows) return;
+    // Split as the conversion splits: at LF, and at TAB, quotes and all.
+    for (std::wstring_view rest = text; !rest.empty() && rows.size() < kMostRows;) {
+        const std::size_t end = std::min(rest.find(L'\n'), rest.size());
+        std::wstring_view line = rest.substr(0, end);
+        if (line.ends_with(L'\r')) line.remove_suffix(1);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
         rows.emplace_back();
-        for (const TabbedCell<wchar_t>& cell : cells) rows.back().emplace_back(CellValue(cell, value));
-    });
+        for (;;) {
+            const std::size_t tab = line.find(L'\t');
+            rows.back().emplace_back(line.substr(0, tab));
+            if (tab == std::wstring_view::npos) break;
+            line.remove_prefix(tab + 1);
+        }
+    }
     // A file longer than what was read may have its last row cut short.
     if (full && rows.size() > 1) rows.pop_back();
     return rows;

@@ -60,7 +60,8 @@ std::wstring LongPath(const std::wstring& path);
 bool IsExcelWorkbookFile(const std::wstring& path);
 
 // The first rows of a text file, as cells of text (up to the first 64 KiB), to find
-// a table's ISBN column; empty when the file is not text or cannot be read.
+// a table's ISBN column: lines split at TABs, exactly as the conversion splits them;
+// empty when the file is not text or cannot be read.
 std::vector<std::vector<std::wstring>> FirstRows(const std::wstring& path);
 
 // What of each line is converted: its Nth TAB-separated field (from 1), or the whole
