@@ -237,7 +237,7 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
     if (table.columns == 1) {
         console.Write(std::to_wstring(table.rows) + kClipboardOfferText);
     } else {
-        console.Write(std::to_wstring(table.rows) + L" 行 " + std::to_wstring(table.columns) +
+        console.Write(std::to_wstring(table.rows) + kRowsAndText + std::to_wstring(table.columns) +
                       kClipboardTableOfferText);
     }
     console.Write(kClipboardChoiceText);

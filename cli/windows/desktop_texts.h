@@ -54,6 +54,7 @@ inline constexpr wchar_t kStoppedText[] = L"\n中止しました。残りのフ�
 // Double-clicked with text on the clipboard. The offer follows the number of rows,
 // or of rows and columns; the choice of direction follows the offer.
 inline constexpr wchar_t kClipboardOfferText[] = L" 行の文字がクリップボードにあります（Excel でコピーした列など）。\n";
+inline constexpr wchar_t kRowsAndText[] = L" 行 ";
 inline constexpr wchar_t kClipboardTableOfferText[] =
     L" 列の表がクリップボードにあります（Excel でコピーした表など）。\n"
     L"ISBN の列を探します。\n";
