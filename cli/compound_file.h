@@ -60,7 +60,7 @@ bool HoldsWorkbookStream(ReadAt readAt)
             if (NamesWorkbook(sector + entry)) return true;
         }
         // The header lists the first 109 sectors of the allocation table: enough for a
-        // directory within the first 6.8 MB (or 3.6 GB with 4096-byte sectors).
+        // directory within the first 7 MB (457 MB with 4096-byte sectors).
         const std::uint32_t fatIndex = current / sectorsPerFatSector;
         if (fatIndex >= 109) return false;
         const std::uint32_t fatSector = Little32(header + 0x4C + 4 * fatIndex);
