@@ -70,6 +70,14 @@ public:
     void LongLinePart(std::string_view part) { out_.Write(part); }
     void LongLineEnd() { out_.EndRecord(); }
 
+    // A table's heading line, echoed after the result's own headings, `fields` (each
+    // with its TAB); the line's end, or its long rest, follows as usual.
+    void Heading(std::string_view fields, std::string_view line)
+    {
+        out_.Write(fields);
+        out_.Write(line);
+    }
+
     bool AllConverted() const
     {
         for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {

@@ -3,7 +3,6 @@
 #include <cstring>
 #include <cwchar>
 #include <new>
-#include <tuple>
 
 namespace {
 
@@ -51,27 +50,6 @@ private:
     bool open_ = false;
 };
 
-// Clipboard data, locked for reading for as long as this lives.
-class LockedData {
-public:
-    explicit LockedData(UINT format)
-        : data_(GetClipboardData(format)), place_(data_ != nullptr ? GlobalLock(data_) : nullptr)
-    {}
-    LockedData(const LockedData&) = delete;
-    LockedData& operator=(const LockedData&) = delete;
-    ~LockedData()
-    {
-        if (place_ != nullptr) GlobalUnlock(data_);
-    }
-
-    const void* Place() const { return place_; }
-    std::size_t Bytes() const { return place_ != nullptr ? GlobalSize(data_) : 0; }
-
-private:
-    HANDLE data_;
-    void* place_;
-};
-
 // The clipboard owns the memory once it is set; until then it is ours to free.
 bool Set(UINT format, ClipboardBlock& block)
 {
@@ -86,7 +64,7 @@ void ReadSpreadsheet(std::string& spreadsheet)
 {
     spreadsheet.clear();
     if (!IsClipboardFormatAvailable(SpreadsheetFormat())) return;
-    const LockedData data(SpreadsheetFormat());
+    const LockedMemory data(GetClipboardData(SpreadsheetFormat()));
     if (data.Place() == nullptr) return;
     try {
         spreadsheet.assign(static_cast<const char*>(data.Place()), data.Bytes());
@@ -103,7 +81,7 @@ ClipboardAccess ReadClipboardText(std::wstring& text, DWORD& sequence, std::stri
     const OpenClipboardScope clipboard;
     if (!clipboard.IsOpen()) return ClipboardAccess::Busy;
     {
-        const LockedData data(CF_UNICODETEXT);
+        const LockedMemory data(GetClipboardData(CF_UNICODETEXT));
         if (data.Place() == nullptr) return ClipboardAccess::NoText;
         const auto* chars = static_cast<const wchar_t*>(data.Place());
         text.assign(chars, wcsnlen(chars, data.Bytes() / sizeof(wchar_t)));
@@ -126,18 +104,22 @@ ClipboardAccess WriteClipboard(ClipboardBlock& text, ClipboardBlock& html, DWORD
     return ClipboardAccess::Failed;
 }
 
+// A block holding a copy of `bytes` bytes of `data`; false when memory is short.
+bool Filled(ClipboardBlock& block, const void* data, std::size_t bytes)
+{
+    const LockedMemory memory(block.Handle());
+    if (memory.Place() != nullptr) std::memcpy(memory.Place(), data, bytes);
+    return memory.Place() != nullptr;
+}
+
 ClipboardAccess CopyToClipboard(const std::wstring& text, const std::string& spreadsheet)
 {
     const std::size_t textBytes = (text.size() + 1) * sizeof(wchar_t);
     ClipboardBlock textBlock(textBytes);
     ClipboardBlock spreadsheetBlock(spreadsheet.size() + 1);
-    for (const auto& [block, data, bytes] :
-         {std::tuple(&textBlock, static_cast<const void*>(text.c_str()), textBytes),
-          std::tuple(&spreadsheetBlock, static_cast<const void*>(spreadsheet.c_str()), spreadsheet.size() + 1)}) {
-        void* place = block->Allocated() ? GlobalLock(block->Handle()) : nullptr;
-        if (place == nullptr) return ClipboardAccess::OutOfMemory;
-        std::memcpy(place, data, bytes);
-        GlobalUnlock(block->Handle());
+    if (!Filled(textBlock, text.c_str(), textBytes) ||
+        !Filled(spreadsheetBlock, spreadsheet.c_str(), spreadsheet.size() + 1)) {
+        return ClipboardAccess::OutOfMemory;
     }
     const OpenClipboardScope clipboard;
     if (!clipboard.IsOpen() || !EmptyClipboard()) return ClipboardAccess::Busy;

@@ -36,6 +36,25 @@ private:
     HGLOBAL memory_;
 };
 
+// Global memory locked for as long as this lives: no place when there is no memory.
+class LockedMemory {
+public:
+    explicit LockedMemory(HGLOBAL memory) : memory_(memory), place_(memory != nullptr ? GlobalLock(memory) : nullptr) {}
+    LockedMemory(const LockedMemory&) = delete;
+    LockedMemory& operator=(const LockedMemory&) = delete;
+    ~LockedMemory()
+    {
+        if (place_ != nullptr) GlobalUnlock(memory_);
+    }
+
+    void* Place() const { return place_; }
+    std::size_t Bytes() const { return place_ != nullptr ? GlobalSize(memory_) : 0; }
+
+private:
+    HGLOBAL memory_;
+    void* place_;
+};
+
 // Replaces what the clipboard holds with `text` (CF_UNICODETEXT, NUL-terminated
 // UTF-16) and `html` (the "HTML Format", NUL-terminated UTF-8 with its header), if
 // it still holds the copy read at `sequence`. Busy or Changed (something else was

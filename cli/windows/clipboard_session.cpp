@@ -137,31 +137,12 @@ ColumnTally Tally(const CopiedTable& table, const Direction& direction)
 std::wstring FirstCell(const CopiedTable& table, std::size_t column)
 {
     std::wstring cell;
-    bool first = true;
-    ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
-        if (std::exchange(first, false) && column < cells.size()) AppendCellValue(cells[column], cell);
+    std::size_t at = 0;
+    ReadTabbedRow(std::wstring_view(table.text), 0, [&](const TabbedCell<wchar_t>& read) {
+        if (at++ == column) AppendCellValue(read, cell);
     });
     return cell;
 }
-
-// A block locked for writing, unlocked when done.
-class Locked {
-public:
-    explicit Locked(const ClipboardBlock& block)
-        : block_(block), place_(block.Allocated() ? GlobalLock(block.Handle()) : nullptr)
-    {}
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-    ~Locked()
-    {
-        if (place_ != nullptr) GlobalUnlock(block_.Handle());
-    }
-    void* Place() const { return place_; }
-
-private:
-    const ClipboardBlock& block_;
-    void* place_;
-};
 
 const wchar_t* WrittenText(ClipboardAccess written)
 {
@@ -196,8 +177,8 @@ int PutResults(const CopiedTable& table, const Direction& direction, DWORD seque
     ClipboardBlock text(measured.TextBytes());
     ClipboardBlock html(measured.HtmlBytes());
     {
-        const Locked textPlace(text);
-        const Locked htmlPlace(html);
+        const LockedMemory textPlace(text.Handle());
+        const LockedMemory htmlPlace(html.Handle());
         if (textPlace.Place() == nullptr || htmlPlace.Place() == nullptr) {
             console.Write(kOutOfMemoryText);
             return 1;

@@ -187,27 +187,6 @@ FileProblem ReadAll(HANDLE input, std::string_view first, char* chunk, DWORD chu
     }
 }
 
-// The records of a file of bytes, with a table's heading line echoed after the
-// result's own headings.
-class ByteRecords {
-public:
-    ByteRecords(BatchConverter& converter, OutputBuffer& out) : converter_(converter), out_(out) {}
-
-    void Line(std::string_view line) { converter_.Line(line); }
-    void LongLineBegin(std::string_view head) { converter_.LongLineBegin(head); }
-    void LongLinePart(std::string_view part) { converter_.LongLinePart(part); }
-    void LongLineEnd() { converter_.LongLineEnd(); }
-    void Heading(std::string_view fields, std::string_view line)
-    {
-        out_.Write(fields);
-        out_.Write(line);
-    }
-
-private:
-    BatchConverter& converter_;
-    OutputBuffer& out_;
-};
-
 // The sink of the line splitter: the first line, when it is a table's heading, goes
 // to the records as a heading; every other line is converted.
 template <typename Records, typename Char>
@@ -245,7 +224,7 @@ std::string_view HeadingFields(const Direction& direction)
 }
 
 FileProblem ConvertBytes(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize,
-                         HeadingFirst<ByteRecords, char>& sink, Cancellation& cancellation)
+                         HeadingFirst<BatchConverter, char>& sink, Cancellation& cancellation)
 {
     LineSplitter<256> splitter;
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
@@ -344,8 +323,7 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
         } else {
             // Excel reads a UTF-8 file as UTF-8 only when it starts with the mark.
             if (report.encoding == TextEncoding::Utf8WithBom) out.Write(kUtf8ByteOrderMark);
-            ByteRecords records(converter, out);
-            HeadingFirst<ByteRecords, char> sink(records, HeadingFields(direction), column.heading);
+            HeadingFirst<BatchConverter, char> sink(converter, HeadingFields(direction), column.heading);
             problem = ConvertBytes(input, first, chunk, sizeof chunk, sink, cancellation);
         }
         // The C runtime reports a full disk as ENOSPC.
