@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "conversion.h"
+#include "tabbed_text.h"
 
 namespace {
 
@@ -41,26 +42,33 @@ constexpr StatusField kStatusFields[] = {
 
 constexpr StatusField kMissingColumnField = MakeStatusField(kMissingColumnStatus);
 
-// The column'th TAB-separated field of `text` (from 1), if the text reaches it, and
-// whether a TAB closes it there: the last field of a line is whole, that of a long
-// line's first part may go on.
+// The column'th cell of `text` (from 1), if the text reaches it, and whether its end is
+// there: the last cell of a line is whole, that of a long line's first part may go on.
+// Cells split at TABs, but for a quoted cell's own (tabbed_text.h); `whole` false says
+// that the text is a long line's first part, where a quoted cell may not yet have ended.
 struct Field {
     std::string_view value;
     bool found;
     bool closed;
 };
 
-Field FindField(std::string_view text, std::size_t column)
+Field FindField(std::string_view text, std::size_t column, bool whole)
 {
     std::size_t start = 0;
-    for (std::size_t field = 1; field < column; ++field) {
-        const std::size_t tab = text.find('\t', start);
-        if (tab == std::string_view::npos) return {{}, false, false};
-        start = tab + 1;
+    for (std::size_t field = 1;; ++field) {
+        std::size_t end = text.npos;
+        if (start < text.size() && text[start] == '"') [[unlikely]] {
+            end = QuotedCellEnd(text, start, whole);
+            if (end == kQuoteUndecided) return {{}, false, false};
+        }
+        end = text.find('\t', end == text.npos ? start : end);
+        if (field == column) {
+            if (end == text.npos) return {text.substr(start), true, false};
+            return {text.substr(start, end - start), true, true};
+        }
+        if (end == text.npos) return {{}, false, false};
+        start = end + 1;
     }
-    const std::size_t end = text.find('\t', start);
-    if (end == std::string_view::npos) return {text.substr(start), true, false};
-    return {text.substr(start, end - start), true, true};
 }
 
 // Copies a whole fixed-size array, padding included, and returns the place after
@@ -95,7 +103,7 @@ void BatchConverter::WriteFields(std::string_view input)
 char* BatchConverter::PutFields(std::string_view input, char* place)
 {
     if (column_ != 0) [[unlikely]] {
-        const Field field = FindField(input, column_);
+        const Field field = FindField(input, column_, true);
         if (!field.found) {
             ++missingColumns_;
             return PutRefusal(kMissingColumnField, place);
@@ -124,7 +132,7 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
 // line always was, on its length, which no accepted input comes near.
 char* BatchConverter::PutLongLineFields(std::string_view head, char* place)
 {
-    if (column_ != 0 && FindField(head, column_).closed) return PutFields(head, place);
+    if (column_ != 0 && FindField(head, column_, false).closed) return PutFields(head, place);
     ++longLines_;
     ++counts_[static_cast<std::size_t>(ConversionOutcome::WrongDigitCount)];
     return PutRefusal(kStatusFields[static_cast<std::size_t>(ConversionOutcome::WrongDigitCount)], place);

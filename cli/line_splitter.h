@@ -5,6 +5,11 @@
 // followed by the rest in pieces, so that no line, however long, is ever held in
 // memory.
 //
+// Reading the cells of a table, a line end inside a quoted cell (as tabbed_text.h
+// tells one) belongs to the cell, and the line goes on: one row of a sheet is one
+// line, however its cells break. What may be a quoted cell is held until its end is
+// known, at most the longest quoted cell that Excel writes.
+//
 // The sink provides, with View = std::basic_string_view<Char>:
 //   void Line(View line);
 //   void LongLineBegin(View head);   // head.size() == kCapacity
@@ -14,7 +19,10 @@
 
 #include <cstddef>
 #include <cstring>
+#include <string>
 #include <string_view>
+
+#include "tabbed_text.h"
 
 template <std::size_t Capacity, typename Char = char>
 class LineSplitter {
@@ -22,9 +30,16 @@ public:
     static constexpr std::size_t kCapacity = Capacity;
     using View = std::basic_string_view<Char>;
 
+    // With `cells`, line ends inside quoted cells are kept within the line.
+    explicit LineSplitter(bool cells = false) : cells_(cells) {}
+
     template <typename Sink>
     void Feed(View chunk, Sink& sink)
     {
+        if (cells_) [[unlikely]] {
+            FeedCells(chunk, false, sink);
+            return;
+        }
         while (!chunk.empty()) {
             const Char* found = std::char_traits<Char>::find(chunk.data(), chunk.size(), Char('\n'));
             const std::size_t end = found ? static_cast<std::size_t>(found - chunk.data()) : chunk.size();
@@ -43,6 +58,7 @@ public:
     template <typename Sink>
     void Finish(Sink& sink)
     {
+        if (holding_) FeedCells(View(), true, sink);
         if (long_) {
             if (pendingCr_) sink.LongLinePart(kCr);
             sink.LongLineEnd();
@@ -52,9 +68,64 @@ public:
         used_ = 0;
         long_ = false;
         pendingCr_ = false;
+        atCellStart_ = true;
     }
 
 private:
+    // A piece of a line, which the line end follows or not.
+    template <typename Sink>
+    void Piece(View piece, bool endsLine, Sink& sink)
+    {
+        if (long_) {
+            StreamPiece(piece, endsLine, sink);
+        } else {
+            KeepPiece(piece, endsLine, sink);
+        }
+    }
+
+    // Cells split at TABs and lines at LFs, but for what a quote opens at the start of a
+    // cell: held until it is known to be a quoted cell, which goes into the line whole, or
+    // not, when the held text is read again as it stands. `final` at the end of the input.
+    template <typename Sink>
+    void FeedCells(View text, bool final, Sink& sink)
+    {
+        constexpr Char kEnds[] = {Char('\t'), Char('\n')};
+        for (;;) {
+            if (holding_) {
+                held_.append(text);
+                const std::size_t end = QuotedCellEnd(View(held_), 0, final);
+                if (end == kQuoteUndecided) return;
+                holding_ = false;
+                // The held text is read from here on; the next hold fills the other buffer.
+                reread_.swap(held_);
+                held_.clear();
+                text = reread_;
+                if (end != View::npos) {
+                    Piece(text.substr(0, end), false, sink);
+                    text.remove_prefix(end);
+                    atCellStart_ = false;
+                }
+                quoteAsWritten_ = end == View::npos;
+            }
+            if (text.empty()) return;
+            if (atCellStart_ && text.front() == Char('"') && !quoteAsWritten_) {
+                holding_ = true;
+                continue;
+            }
+            quoteAsWritten_ = false;
+            atCellStart_ = false;
+            const std::size_t end = text.find_first_of(View(kEnds, 2));
+            if (end == View::npos) {
+                Piece(text, false, sink);
+                return;
+            }
+            const bool endsLine = text[end] == Char('\n');
+            Piece(text.substr(0, endsLine ? end : end + 1), endsLine, sink);
+            atCellStart_ = true;
+            text.remove_prefix(end + 1);
+        }
+    }
+
     // The buffer holds one character more than a line may keep, so that a CR at its end
     // can wait for the next character to tell whether it belongs to the line.
     template <typename Sink>
@@ -124,4 +195,12 @@ private:
     std::size_t used_ = 0;
     bool long_ = false;
     bool pendingCr_ = false;
+
+    // Reading cells.
+    bool cells_;
+    bool atCellStart_ = true;
+    bool holding_ = false;          // held_ starts with a quote that may open a quoted cell
+    bool quoteAsWritten_ = false;   // the quote at hand opens none
+    std::basic_string<Char> held_;
+    std::basic_string<Char> reread_;
 };

@@ -26,7 +26,9 @@ constexpr char kUsage[] =
     "  to13  ISBN-10 to ISBN-13 (prefix 978)\n"
     "  to10  ISBN-13 (prefix 978) to ISBN-10\n"
     "\n"
-    "  --column N  convert the Nth TAB-separated field of each input (N from 1)\n"
+    "  --column N  convert the Nth TAB-separated field of each input (N from 1); a field\n"
+    "              in quotes that holds a TAB or a line break is one field, and its line\n"
+    "              breaks do not end the input, as in Excel's tab-separated text\n"
     "\n"
     "Without INPUT, reads one input per line from standard input.\n"
     "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated.\n"
@@ -58,9 +60,10 @@ int PrintVersion()
     return AllConverted;
 }
 
-bool ConvertStandardInput(BatchConverter& converter)
+// With a column, a line is a row of cells, whose quoted cells may hold line ends.
+bool ConvertStandardInput(BatchConverter& converter, bool cells)
 {
-    static StdinSplitter splitter;
+    static StdinSplitter splitter(cells);
     static char chunk[64 * 1024];
     // fread returns a short count only at the end of the input, so the first read
     // holds the whole byte-order mark if there is one.
@@ -133,7 +136,7 @@ int main(int argc, char** argv)
     if (next < argc) {
         for (; next < argc; ++next) converter.Line(argv[next]);
     } else {
-        readOk = ConvertStandardInput(converter);
+        readOk = ConvertStandardInput(converter, column != 0);
     }
     const bool writeOk = out.Flush();
     if (!readOk || !writeOk) {

@@ -110,6 +110,11 @@ TEST(Isbnconv, WritesOneRecordPerInput)
         {"to13 --column 2",
          row + pad + "\n" + pad + row + "\n",   // a long line's column known only within its first part
          Ok("978-0-306-40615-7", "0306406152", row + pad) + Refused("wrong-digit-count", pad + row), 1},
+        // A cell with a line break, quoted as Excel saves it, and ditto marks, which it does not quote.
+        {"to13 --column 3", "\"A\n(new)\"\tX\t4101010102\r\n\"\tX\t4-10-101001-3\r\n",
+         Ok("978-4101010106", "4101010102", "\"A\n(new)\"\tX\t4101010102") +
+             Ok("978-4-10-101001-4", "4101010013", "\"\tX\t4-10-101001-3"),
+         0},
         {"to13 --column 0 0306406152", "", "", 2},
         {"to13 --column", "", "", 2},
         {"to13", huge, Refused("wrong-digit-count", huge), 1},     // held in memory, it would not fit
@@ -208,7 +213,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"binary16.txt", "\xFF\xFE" + Utf16("4-10", false) + std::string(2, '\0')},
         {L"book.xlsx", "PK\x03\x04[Content_Types].xml xl/workbook.xml"},
         {L"old.xls", OldWorkbook()},
-        {L"sheet.txt", "\xFF\xFE" + Utf16("Title\tISBN\r\nA\t4-10-101001-3\r\nB\t0306406152\tnote", false)},
+        {L"sheet.txt", "\xFF\xFE" + Utf16("Title\tISBN\r\n\"A\n(new)\"\t4-10-101001-3\r\nB\t0306406152\tnote", false)},
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
     };
@@ -239,9 +244,10 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"utf16_ISBN13.txt", "\xFF\xFE" +
                                   Utf16(Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n"), false) +
                                   Utf16("wrong-digit-count\t\t\t", false) + "\x11\xFF" + Utf16("\r\n", false)},
-        {L"sheet_ISBN13.txt", "\xFF\xFE" + Utf16("status\tISBN-13\tASIN\tTitle\tISBN\r\n", false) +
-                                  Utf16(Ok("978-4-10-101001-4", "4101010013", "A\t4-10-101001-3", "\r\n"), false) +
-                                  Utf16(Ok("978-0306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
+        {L"sheet_ISBN13.txt",
+         "\xFF\xFE" + Utf16("status\tISBN-13\tASIN\tTitle\tISBN\r\n", false) +
+             Utf16(Ok("978-4-10-101001-4", "4101010013", "\"A\n(new)\"\t4-10-101001-3", "\r\n"), false) +
+             Utf16(Ok("978-0306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
         {L"list 13_ISBN10.txt",
          "\xFE\xFF" + Utf16(Ok("4-10-101001-3", "4101010013", "978-4-10-101001-4", "\r\n"), true)},
     };
@@ -308,9 +314,9 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     } kRows[] = {
         {L"ISBN", "", "", "文字数が違う"},   // a heading
         {L"4-10-101001-3", "978-4-10-101001-4", "4101010013", ""},
-        {L"\"4101010013\r\n\t(上巻)\"", "", "", "文字数が違う"},   // a cell with a line break and a TAB
+        {L"\"4101010013\n\t(上巻)\"", "", "", "文字数が違う"},   // a cell with a line break and a TAB
         {L"", "", "", "空の行"},
-        {L"\"本 <&>\"\"題\"\"\"", "", "", "使えない文字、ハイフンの数や位置の誤り"},
+        {L"本 <&>\"題\"", "", "", "使えない文字、ハイフンの数や位置の誤り"},   // quotes as they stand
         {L" 0306406152 ", "", "", "文字数が違う"},
         {L"0306406152", "978-0306406157", "0306406152", ""},
     };
@@ -371,7 +377,7 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
 {
     const std::wstring books =
         L"書名\tISBN-10\tISBN-13\r\n"
-        L"\"上巻\r\n(新装版)\"\t4-10-101001-3\t978-4-10-101001-4\r\n"
+        L"\"上巻\n(新装版)\"\t4-10-101001-3\t978-4-10-101001-4\r\n"
         L"本\t0306406152\t9780306406157\r\n";
     const struct {
         std::wstring copied;

@@ -28,25 +28,28 @@ const struct {
     std::wstring_view text;
     Rows<wchar_t> rows;
 } kTabbedTextCases[] = {
+    // Quotes that Excel writes as they stand: ditto marks, inches, a cell of quotes.
+    {L"A\t\"\t4101010013\r\nB\t新版\t0306406152\r\nC\t\"\t4088725093\r\n",
+     {{L"A", L"\"", L"4101010013"}, {L"B", L"新版", L"0306406152"}, {L"C", L"\"", L"4088725093"}}},
+    {L"12\"\t\"\"\t\"\"\"\"\t\"abc\"\t\"say \"\"hi\"\"\"\r\n",
+     {{L"12\"", L"\"\"", L"\"\"\"\"", L"\"abc\"", L"\"say \"\"hi\"\"\""}}},
+    // Quoted cells: a line break (LF, or a CR alone) or a TAB inside, quotes doubled.
+    {L"\"line 1\nline 2\"\t\"a\tb\"\r\nx\t\"say \"\"hi\"\"\n\"\t\"c\rd\"",
+     {{L"line 1\nline 2", L"a\tb"}, {L"x", L"say \"hi\"\n", L"c\rd"}}},
+    // A CRLF ends the row whatever came before it; a closing quote must end its cell.
+    {L"\"a\r\nb\"\r\n", {{L"\"a"}, {L"b\""}}},
+    {L"\"a\nb\"c\r\n\"\t\"x\r\n", {{L"\"a"}, {L"b\"c"}, {L"\"", L"\"x"}}},
+    // Two ditto marks side by side are a TAB quoted, to Excel's writing as to us.
+    {L"\"\t\"\r\n", {{L"\t"}}},
     // Line ends: CRLF, LF, none at the end; the final one makes no row.
     {L"9784088725093\r\n4088725093\r\n", {{L"9784088725093"}, {L"4088725093"}}},
     {L"a\nb\r\nc", {{L"a"}, {L"b"}, {L"c"}}},
     {L"", {}},
     {L"\r\n", {{L""}}},
-    {L"a\r\n\r\n", {{L"a"}, {L""}}},
     {L"\t\ta\t\r\n\t", {{L"", L"", L"a", L""}, {L"", L""}}},
     // A CR without an LF after it is text.
     {L"a\rb\tc\r", {{L"a\rb", L"c\r"}}},
-    // Quoted cells: line ends, TABs and doubled quotes inside.
-    {L"\"line 1\r\nline 2\"\t\"a\tb\"\r\nx\t\"c\nd\"", {{L"line 1\r\nline 2", L"a\tb"}, {L"x", L"c\nd"}}},
-    {L"\"say \"\"hi\"\"\"\t\"\"\"\"\t\"\"\r\n", {{L"say \"hi\"", L"\"", L""}}},
-    // A quote that closes nothing, or is not followed by the end of its cell, is read as written.
-    {L"\"abc\r\ndef\r\n", {{L"\"abc"}, {L"def"}}},
-    {L"\"a\"\"\t\"a\"\"\"", {{L"\"a\"\"", L"a\""}}},
-    {L"ab\"cd\"\t\"\r\n", {{L"ab\"cd\"", L"\""}}},
-    {L"\"ab\"cd\tx\r\n\"a\r\nb\"c\r\n", {{L"\"ab\"cd", L"x"}, {L"\"a"}, {L"b\"c"}}},
-    {L"\"a\"\rb\t\"a\"\"b\"c\"", {{L"\"a\"\rb", L"\"a\"\"b\"c\""}}},
-    {L"書名\t\"「<&>\"\"」\"\r\n\"改行\r\n<&>\"\t<&>\"\r\n", {{L"書名", L"「<&>\"」"}, {L"改行\r\n<&>", L"<&>\""}}},
+    {L"書名\t\"「<&>\"\"\t」\"\r\n\"改行\n<&>\"\t<&>\"\r\n", {{L"書名", L"「<&>\"\t」"}, {L"改行\n<&>", L"<&>\""}}},
 };
 
 TEST(TabbedText, ReadsRowsOfCells)
@@ -56,7 +59,22 @@ TEST(TabbedText, ReadsRowsOfCells)
         EXPECT_EQ(ReadRows(row.text), row.rows);
     }
     // Bytes as a UTF-8 file holds them.
-    EXPECT_EQ(ReadRows(std::string_view("\"書\"\"名\"\ta\r\n")), Rows<char>({{"書\"名", "a"}}));
+    EXPECT_EQ(ReadRows(std::string_view("\"書\"\"\n名\"\ta\r\n")), Rows<char>({{"書\"\n名", "a"}}));
+}
+
+// A quoted cell is no longer than Excel's longest cell quoted: 32,767 characters, each a
+// doubled quote at most; past that the quote is read as it stands.
+TEST(TabbedText, QuotedCellsEndWithinTheLongestCell)
+{
+    const std::wstring longest = L"\"\n" + std::wstring(kLongestQuotedCell - 3, L'x') + L"\"";
+    const std::wstring longer = L"\"\n" + std::wstring(kLongestQuotedCell - 2, L'x') + L"\"";
+    EXPECT_EQ(ReadRows(std::wstring_view(longest)).size(), 1u);
+    EXPECT_EQ(ReadRows(std::wstring_view(longer)).size(), 2u);
+    // Read in pieces, the end may still decide.
+    EXPECT_EQ(QuotedCellEnd(std::wstring_view(longest + L"\t"), 0, false), longest.size());
+    EXPECT_EQ(QuotedCellEnd(std::wstring_view(L"\"a\nb\""), 0, false), kQuoteUndecided);
+    EXPECT_EQ(QuotedCellEnd(std::wstring_view(L"\"a\nb\"\r"), 0, false), kQuoteUndecided);
+    EXPECT_EQ(QuotedCellEnd(std::wstring_view(L"\"a\nb\"\"\"\r\n"), 0, false), 7u);
 }
 
 }   // namespace

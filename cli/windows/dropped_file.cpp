@@ -16,6 +16,7 @@
 #include "compound_file.h"
 #include "line_splitter.h"
 #include "output_buffer.h"
+#include "tabbed_text.h"
 #include "utf16_records.h"
 
 namespace {
@@ -223,10 +224,11 @@ std::string_view HeadingFields(const Direction& direction)
     return &direction == &kTo13 ? "status\tISBN-13\tASIN\t" : "status\tISBN-10\tASIN\t";
 }
 
+// Rows as Excel saves them, list or table: a line break inside a quoted cell stays in its row.
 FileProblem ConvertBytes(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize,
                          HeadingFirst<BatchConverter, char>& sink, Cancellation& cancellation)
 {
-    LineSplitter<256> splitter;
+    LineSplitter<256> splitter(true);
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
         if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) return false;
         splitter.Feed(bytes, sink);
@@ -240,7 +242,7 @@ FileProblem ConvertUtf16(HANDLE input, std::string_view first, char* chunk, DWOR
                          HeadingFirst<Utf16Records, wchar_t>& sink, Cancellation& cancellation)
 {
     static wchar_t units[32 * 1024 + 1];
-    LineSplitter<256, wchar_t> splitter;
+    LineSplitter<256, wchar_t> splitter(true);
     unsigned pending = 0x100;   // none, or the first byte of a unit split between two chunks
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
         std::size_t count = 0;
@@ -406,20 +408,15 @@ std::vector<std::vector<std::wstring>> FirstRows(const std::wstring& path)
                                                                  static_cast<int>(bytes.size()), text.data(),
                                                                  static_cast<int>(text.size()))));
     }
-    // Split as the conversion splits: at LF, and at TAB, quotes and all.
-    for (std::wstring_view rest = text; !rest.empty() && rows.size() < kMostRows;) {
-        const std::size_t end = std::min(rest.find(L'\n'), rest.size());
-        std::wstring_view line = rest.substr(0, end);
-        if (line.ends_with(L'\r')) line.remove_suffix(1);
-        rest.remove_prefix(std::min(end + 1, rest.size()));
+    // Split as the conversion splits: rows of cells, as Excel writes them.
+    ForEachRow(std::wstring_view(text), [&rows](std::span<const TabbedCell<wchar_t>> cells) {
+        if (rows.size() == kMostRows) return;
         rows.emplace_back();
-        for (;;) {
-            const std::size_t tab = line.find(L'\t');
-            rows.back().emplace_back(line.substr(0, tab));
-            if (tab == std::wstring_view::npos) break;
-            line.remove_prefix(tab + 1);
+        for (const TabbedCell<wchar_t>& cell : cells) {
+            rows.back().emplace_back();
+            AppendCellValue(cell, rows.back().back());
         }
-    }
+    });
     // A file longer than what was read may have its last row cut short.
     if (full && rows.size() > 1) rows.pop_back();
     return rows;

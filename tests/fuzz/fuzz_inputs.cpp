@@ -2,8 +2,9 @@
 // conversions, it ends in exactly one outcome, and a converted result is NUL-terminated
 // at its expected length and converts back to the same digits. Cut into reads of the
 // sizes its first bytes give, it splits into the same lines as a plain reference does.
-// Read as copied cells, its rows and cells rebuild it, each quoted cell is its value
-// quoted again, and without a quote it splits as the reference's lines split at TABs.
+// Split as rows of cells, in pieces, it gives the rows that the reader of whole texts
+// gives. Made into cells written as Excel writes them, it reads back as cells that Excel
+// would write the same way, and as the very cells where nothing is ambiguous.
 // Read as a table, the columns its tally offers are exactly those converting at
 // least half as many cells as the best, and a heading row never converts.
 // Read as a compound file, with the signature put in front, its directory walk reads
@@ -85,11 +86,14 @@ struct Transcript {
     void LongLineEnd() { text += '\n'; }
 };
 
+std::string ReferenceRows(std::string_view text);
+
+// Read as lines, or as rows of cells against the reader of whole texts.
 template <std::size_t Capacity>
-void CheckSplitting(std::string_view stream, std::string_view readSizes)
+void CheckSplitting(std::string_view stream, std::string_view readSizes, bool cells)
 {
-    const std::string expected = ReferenceLines(stream);
-    LineSplitter<Capacity> splitter;
+    const std::string expected = cells ? ReferenceRows(stream) : ReferenceLines(stream);
+    LineSplitter<Capacity> splitter(cells);
     Transcript transcript;
     for (std::size_t read = 0; !stream.empty(); ++read) {
         const std::size_t size = 1 + static_cast<unsigned char>(readSizes[read % readSizes.size()]);
@@ -100,38 +104,88 @@ void CheckSplitting(std::string_view stream, std::string_view readSizes)
     Require(transcript.text == expected);
 }
 
-// The value as a quoted cell holds it.
-std::string Quoted(std::string_view value)
+// Cells made of the bytes: 0x1F ends a cell, 0x1E a row. A cell holds no CR, as Excel's
+// own line breaks are LF alone, and no more than Excel's longest cell.
+std::vector<std::vector<std::string>> CellsOf(std::string_view bytes)
 {
-    std::string quoted = "\"";
-    for (const char c : value) quoted.append(c == '"' ? 2 : 1, c);
-    return quoted += '"';
-}
-
-void CheckTabbedText(std::string_view text)
-{
-    std::string rebuilt;
-    std::string lines;
-    std::string value;
-    std::size_t rows = 0;
-    ForEachRow(text, [&](std::span<const TabbedCell<char>> cells) {
-        ++rows;
-        for (const TabbedCell<char>& cell : cells) {
-            if (&cell != cells.data()) rebuilt += '\t';
-            Require(cell.raw.data() == text.data() + rebuilt.size());
-            rebuilt += cell.raw;
-            lines.append(CellValue(cell, value)) += &cell == &cells.back() ? '\n' : '\t';
-            Require(!cell.quoted || Quoted(value) == cell.raw);
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    for (const char c : bytes) {
+        if (c == '\x1E') {
+            rows.emplace_back(1);
+        } else if (c == '\x1F') {
+            rows.back().emplace_back();
+        } else if (rows.back().back().size() < 32767) {
+            rows.back().back() += c == '\r' ? '\n' : c;
         }
-        const std::string_view rest = text.substr(rebuilt.size());
-        const std::size_t lineEnd = rest.starts_with("\r\n") ? 2 : rest.starts_with('\n') ? 1 : 0;
-        Require(lineEnd > 0 || rest.empty());
-        rebuilt += rest.substr(0, lineEnd);
-    });
-    Require(rebuilt == text && rows == CountRows(text));
-    Require(text.find('"') != text.npos || lines == ReferenceLines(text));
+    }
+    return rows;
 }
 
+// As Excel writes copied cells: a cell quoted only when it holds a TAB or a line break,
+// its quotes then doubled; TABs between cells, CRLF after every row.
+std::string AsExcelWrites(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string text;
+    for (const std::vector<std::string>& row : rows) {
+        for (const std::string& cell : row) {
+            if (&cell != row.data()) text += '\t';
+            if (cell.find_first_of("\t\n") == cell.npos) {
+                text += cell;
+                continue;
+            }
+            text += '"';
+            for (const char c : cell) text.append(c == '"' ? 2 : 1, c);
+            text += '"';
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<std::vector<std::string>> ReadCells(std::string_view text)
+{
+    std::vector<std::vector<std::string>> rows;
+    ForEachRow(text, [&rows](std::span<const TabbedCell<char>> cells) {
+        rows.emplace_back();
+        for (const TabbedCell<char>& cell : cells) AppendCellValue(cell, rows.back().emplace_back());
+    });
+    return rows;
+}
+
+// Written as Excel writes them, cells read back as the very cells, unless a cell written
+// as it stands starts with a quote and may open a quoted cell (two ditto marks side by
+// side are a TAB quoted). Even then, no two rows are read as one: every row's CRLF ends
+// a row read.
+void CheckTabbedText(std::string_view bytes)
+{
+    const std::vector<std::vector<std::string>> written = CellsOf(bytes);
+    const std::string text = AsExcelWrites(written);
+    bool quoteStartsPlainCell = false;
+    for (const std::vector<std::string>& row : written) {
+        for (const std::string& cell : row) {
+            quoteStartsPlainCell |= cell.starts_with('"') && cell.find_first_of("\t\n") == cell.npos;
+        }
+    }
+    Require(quoteStartsPlainCell || ReadCells(text) == written);
+    std::vector<std::size_t> rowEnds;
+    for (std::size_t at = 0; at < text.size();)
+        rowEnds.push_back(at = ReadTabbedRow(std::string_view(text), at, [](auto) {}));
+    for (std::size_t at = text.find("\r\n"); at != text.npos; at = text.find("\r\n", at + 2)) {
+        Require(std::binary_search(rowEnds.begin(), rowEnds.end(), at + 2));
+    }
+}
+
+// The rows of a text, each followed by LF, as the line splitter reading cells must give them.
+std::string ReferenceRows(std::string_view text)
+{
+    std::string rows;
+    ForEachRow(text, [&](std::span<const TabbedCell<char>> cells) {
+        const char* start = cells.front().raw.data();
+        const char* end = cells.back().raw.data() + cells.back().raw.size();
+        rows.append(start, end) += '\n';
+    });
+    return rows;
+}
 void CheckColumnTally(std::string_view text)
 {
     for (const Direction* direction : {&kTo13, &kTo10}) {
@@ -196,7 +250,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckColumnTally(input);
     CheckXmlSpreadsheet(input);
     if (size == 0) return 0;
-    CheckSplitting<4>(input, input.substr(0, 8));
-    CheckSplitting<256>(input, input.substr(0, 8));
+    for (const bool cells : {false, true}) {
+        CheckSplitting<4>(input, input.substr(0, 8), cells);
+        CheckSplitting<256>(input, input.substr(0, 8), cells);
+    }
+    const std::string table = AsExcelWrites(CellsOf(input));
+    CheckSplitting<4>(table, input.substr(0, 8), true);
     return 0;
 }

@@ -1,10 +1,16 @@
-// Cells copied in Excel reach the clipboard as text: TABs between cells, CRLF after
-// every row, the last one included. A cell holding a line break, a TAB or a quote is
-// written in quotes with each quote doubled, so one row may span lines. Anything else is
-// read as it stands, so a plain text file splits by its lines and TABs alone. Rows go to
-// a visitor one at a time, so that a million of them need little memory beyond the text.
+// Cells copied in Excel reach the clipboard as text, and a sheet saved as 「テキスト (タブ
+// 区切り)」 or 「Unicode テキスト」 is the same text: TABs between cells, CRLF after every
+// row, the last one included. Excel quotes a cell only when it holds a TAB or a line break
+// (a line break inside a cell is a LF alone), doubling the quotes inside; a cell that
+// merely holds a quote, a ditto mark (") or inches (12") say, is written as it stands.
+// So a cell that starts with a quote is a quoted cell only when its closing quote (the
+// first one not doubled) ends the cell, what lies between holds a TAB or a line break but
+// no CRLF, and it is no longer than the longest cell Excel holds, quoted. Anything else is
+// read as it stands, so a plain text file splits by its lines and TABs alone. Rows go to a
+// visitor one at a time, so that a million of them need little memory beyond the text.
 //
-// The same reader serves wchar_t (the clipboard), char (UTF-8 files) and char16_t.
+// The same reader serves wchar_t (the clipboard), char (UTF-8 files) and char16_t; the
+// line splitter that reads files and standard input in pieces follows the same rule.
 #pragma once
 
 #include <cstddef>
@@ -19,7 +25,13 @@ struct TabbedCell {
     bool quoted = false;
 };
 
-// A quoted cell ends where the cell does: at a TAB, a line end or the end of the text.
+// Excel's cell holds at most 32,767 characters; quoted, each may be a doubled quote.
+inline constexpr std::size_t kLongestQuotedCell = 2 * 32767 + 2;
+
+// What QuotedCellEnd answers when the text it was given may go on and what follows decides.
+inline constexpr std::size_t kQuoteUndecided = std::string_view::npos - 1;
+
+// A cell ends at a TAB, a line end or the end of the text.
 template <typename Char>
 constexpr bool IsCellEnd(std::basic_string_view<Char> text, std::size_t at)
 {
@@ -29,16 +41,35 @@ constexpr bool IsCellEnd(std::basic_string_view<Char> text, std::size_t at)
 }
 
 // Where a quoted cell starting at `start` ends, one past its closing quote; npos when the
-// quote at `start` opens no quoted cell and the cell is read as it stands.
+// quote at `start` opens no quoted cell and the cell is read as it stands. `whole` false
+// says that the text may go on past its end: then kQuoteUndecided when what follows decides.
 template <typename Char>
-constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size_t start)
+constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size_t start, bool whole = true)
 {
-    for (std::size_t at = start + 1;; at += 2) {
-        at = text.find(Char('"'), at);
-        if (at == text.npos) return text.npos;
-        if (at + 1 < text.size() && text[at + 1] == Char('"')) continue;
-        return IsCellEnd(text, at + 1) ? at + 1 : text.npos;
+    const std::size_t limit = text.size() - start > kLongestQuotedCell ? start + kLongestQuotedCell : text.size();
+    bool breakInside = false;
+    for (std::size_t at = start + 1; at < limit; ++at) {
+        const Char c = text[at];
+        if (c == Char('\t') || c == Char('\r')) {
+            breakInside = true;
+        } else if (c == Char('\n')) {
+            if (text[at - 1] == Char('\r'))
+                return text.npos;   // a row's end: Excel breaks lines in a cell with LF alone
+            breakInside = true;
+        } else if (c == Char('"')) {
+            const bool last = at + 1 == text.size();
+            if (last && !whole) return kQuoteUndecided;   // it may be doubled
+            if (!last && text[at + 1] == Char('"')) {
+                ++at;
+                continue;
+            }
+            if (!breakInside) return text.npos;
+            // A CR after the closing quote ends the cell only with its LF.
+            if (at + 2 == text.size() && text[at + 1] == Char('\r') && !whole) return kQuoteUndecided;
+            return IsCellEnd(text, at + 1) ? at + 1 : text.npos;
+        }
     }
+    return whole || limit < text.size() || text.size() - start >= kLongestQuotedCell ? text.npos : kQuoteUndecided;
 }
 
 // Hands each cell of the row starting at `start` to onCell; returns where the next row starts.
