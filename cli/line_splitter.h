@@ -89,7 +89,6 @@ private:
     template <typename Sink>
     void FeedCells(View text, bool final, Sink& sink)
     {
-        constexpr Char kEnds[] = {Char('\t'), Char('\n')};
         for (;;) {
             if (holding_) {
                 held_.append(text);
@@ -113,17 +112,36 @@ private:
                 continue;
             }
             quoteAsWritten_ = false;
-            atCellStart_ = false;
-            const std::size_t end = text.find_first_of(View(kEnds, 2));
-            if (end == View::npos) {
-                Piece(text, false, sink);
+            // Up to the line's end or the next quote that starts a cell, the text goes as it is.
+            const Char* lineEnd = std::char_traits<Char>::find(text.data(), text.size(), Char('\n'));
+            const std::size_t end = lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - text.data()) : text.size();
+            const std::size_t quote = QuoteStartingCell(text.substr(0, end));
+            if (quote != View::npos) {
+                Piece(text.substr(0, quote), false, sink);
+                atCellStart_ = true;
+                text.remove_prefix(quote);
+                continue;
+            }
+            Piece(text.substr(0, end), lineEnd != nullptr, sink);
+            if (lineEnd == nullptr) {
+                atCellStart_ = text.back() == Char('\t');
                 return;
             }
-            const bool endsLine = text[end] == Char('\n');
-            Piece(text.substr(0, endsLine ? end : end + 1), endsLine, sink);
             atCellStart_ = true;
             text.remove_prefix(end + 1);
         }
+    }
+
+    // The first quote after a TAB, past the text's first character.
+    static std::size_t QuoteStartingCell(View text)
+    {
+        for (std::size_t at = 1; at < text.size(); ++at) {
+            const Char* quote = std::char_traits<Char>::find(text.data() + at, text.size() - at, Char('"'));
+            if (quote == nullptr) return View::npos;
+            at = static_cast<std::size_t>(quote - text.data());
+            if (text[at - 1] == Char('\t')) return at;
+        }
+        return View::npos;
     }
 
     // The buffer holds one character more than a line may keep, so that a CR at its end

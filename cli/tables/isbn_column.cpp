@@ -1,6 +1,7 @@
 #include "isbn_column.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -11,20 +12,20 @@ bool LooksLikeIsbn(std::string_view text)
 
 }   // namespace
 
-void ColumnTally::Cell(std::string_view text)
+void ColumnTally::Cell(std::string_view text, bool namesIsbn)
 {
-    if (column_ == converted_.size()) {
-        converted_.push_back(0);
-        firstConverted_.push_back(false);
-        firstLooksLikeIsbn_.push_back(false);
-    }
+    if (column_ == columns_.size()) columns_.emplace_back();
+    Column& column = columns_[column_++];
     const bool converts = direction_.convert(text).outcome == ConversionOutcome::Converted;
-    converted_[column_] += converts ? 1 : 0;
     if (rows_ == 0) {
-        firstConverted_[column_] = converts;
-        firstLooksLikeIsbn_[column_] = LooksLikeIsbn(text);
+        column.firstConverted = converts;
+        column.firstEmpty = text.empty();
+        column.firstLooksLikeIsbn = LooksLikeIsbn(text);
+        column.firstNamesIsbn = namesIsbn;
+        return;
     }
-    ++column_;
+    column.converted += converts ? 1u : 0u;
+    column.nonEmpty += text.empty() ? 0u : 1u;
 }
 
 void ColumnTally::EndRow()
@@ -33,21 +34,73 @@ void ColumnTally::EndRow()
     column_ = 0;
 }
 
-std::vector<std::size_t> ColumnTally::Candidates() const
+std::size_t ColumnTally::Converted(std::size_t column) const
 {
-    std::vector<std::size_t> candidates;
-    const std::size_t most = converted_.empty() ? 0 : *std::max_element(converted_.begin(), converted_.end());
-    if (most == 0) return candidates;
-    for (std::size_t column = 0; column < converted_.size(); ++column) {
-        if (converted_[column] * 2 >= most) candidates.push_back(column);
-    }
-    return candidates;
+    if (column >= columns_.size()) return 0;
+    return columns_[column].converted + (columns_[column].firstConverted ? 1 : 0);
+}
+
+std::size_t ColumnTally::NonEmpty(std::size_t column) const
+{
+    if (column >= columns_.size()) return 0;
+    const bool firstCounts = !columns_[column].firstEmpty && !FirstRowIsHeading(column);
+    return columns_[column].nonEmpty + (firstCounts ? 1 : 0);
 }
 
 bool ColumnTally::FirstRowIsHeading(std::size_t column) const
 {
-    if (column >= converted_.size() || rows_ < 2 || firstConverted_[column] || firstLooksLikeIsbn_[column]) {
-        return false;
+    if (column >= columns_.size() || rows_ < 2) return false;
+    const Column& tally = columns_[column];
+    if (tally.firstEmpty || tally.firstConverted || tally.firstLooksLikeIsbn) return false;
+    return tally.firstNamesIsbn || tally.converted * 2 > tally.nonEmpty;
+}
+
+// Shares compared as products, which the counts of a sheet keep far from overflowing.
+bool ColumnTally::ShareAbove(std::size_t a, std::size_t b) const
+{
+    return std::uint64_t{Converted(a)} * NonEmpty(b) > std::uint64_t{Converted(b)} * NonEmpty(a);
+}
+
+bool ColumnTally::ShareAtLeastThreeQuarters(std::size_t a, std::size_t b) const
+{
+    return std::uint64_t{Converted(a)} * NonEmpty(b) * 4 >= std::uint64_t{Converted(b)} * NonEmpty(a) * 3;
+}
+
+bool ColumnTally::Ranks(std::size_t a, std::size_t b) const
+{
+    if (ShareAbove(a, b)) return true;
+    if (ShareAbove(b, a)) return false;
+    const bool aNamed = columns_[a].firstNamesIsbn && FirstRowIsHeading(a);
+    const bool bNamed = columns_[b].firstNamesIsbn && FirstRowIsHeading(b);
+    if (aNamed != bNamed) return aNamed;
+    if (Converted(a) != Converted(b)) return Converted(a) > Converted(b);
+    return a < b;
+}
+
+ColumnChoice ColumnTally::Choose() const
+{
+    ColumnChoice choice;
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        if (Converted(column) == 0 || (choice.found && !Ranks(column, choice.column))) continue;
+        choice.column = column;
+        choice.found = true;
     }
-    return converted_[column] * 2 > rows_ - 1;
+    if (!choice.found) return choice;
+    const std::size_t best = choice.column;
+    const bool bestNamed = columns_[best].firstNamesIsbn && FirstRowIsHeading(best);
+    bool clear = Converted(best) * 2 > NonEmpty(best);
+    for (std::size_t column = 0; column < columns_.size(); ++column) {
+        if (column == best || Converted(column) == 0) continue;
+        const bool named = columns_[column].firstNamesIsbn && FirstRowIsHeading(column);
+        const bool close = ShareAtLeastThreeQuarters(column, best) && (named || !bestNamed);
+        if (close) choice.offered.push_back(column);
+        clear = clear && !close;
+    }
+    if (clear) {
+        choice.offered.clear();
+        return choice;
+    }
+    choice.offered.push_back(best);
+    std::sort(choice.offered.begin(), choice.offered.end());
+    return choice;
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "desktop_texts.h"
+#include "result_sizes.h"
 
 namespace {
 
@@ -25,13 +26,15 @@ constexpr std::size_t Length(const char* text) { return std::char_traits<char>::
 
 // The header with every offset written as ten digits, so that its length is known
 // before the offsets are.
-std::size_t Header(std::size_t startHtml, std::size_t endHtml, std::size_t startFragment, std::size_t endFragment,
-                   char (&header)[128])
+std::size_t Header(std::uint64_t startHtml, std::uint64_t endHtml, std::uint64_t startFragment,
+                   std::uint64_t endFragment, char (&header)[128])
 {
-    const int length = std::snprintf(header, sizeof header,
-                                     "Version:0.9\r\nStartHTML:%010zu\r\nEndHTML:%010zu\r\n"
-                                     "StartFragment:%010zu\r\nEndFragment:%010zu\r\n",
-                                     startHtml, endHtml, startFragment, endFragment);
+    const int length =
+        std::snprintf(header, sizeof header,
+                      "Version:0.9\r\nStartHTML:%010llu\r\nEndHTML:%010llu\r\n"
+                      "StartFragment:%010llu\r\nEndFragment:%010llu\r\n",
+                      static_cast<unsigned long long>(startHtml), static_cast<unsigned long long>(endHtml),
+                      static_cast<unsigned long long>(startFragment), static_cast<unsigned long long>(endFragment));
     return static_cast<std::size_t>(length);
 }
 
@@ -66,16 +69,16 @@ ClipboardForms::ClipboardForms(const ClipboardForms& measured, wchar_t* text, ch
       htmlCapacity_(measured.HtmlBytes()),
       htmlRowsBytes_(measured.htmlBytes_)
 {
-    const std::size_t startHtml = HeaderBytes();
-    const std::size_t startFragment = startHtml + Length(kBefore);
-    const std::size_t endFragment = startFragment + Length(kTableStart) + htmlRowsBytes_ + Length(kTableEnd);
+    const std::uint64_t startHtml = HeaderBytes();
+    const std::uint64_t startFragment = startHtml + Length(kBefore);
+    const std::uint64_t endFragment = startFragment + Length(kTableStart) + htmlRowsBytes_ + Length(kTableEnd);
     char header[128];
     Html(header, Header(startHtml, endFragment + Length(kAfter), startFragment, endFragment, header));
     Html(kBefore);
     Html(kTableStart);
 }
 
-std::size_t ClipboardForms::HtmlBytes() const
+std::uint64_t ClipboardForms::HtmlBytes() const
 {
     return HeaderBytes() + Length(kBefore) + Length(kTableStart) + htmlBytes_ + Length(kTableEnd) + Length(kAfter) + 1;
 }
@@ -123,10 +126,13 @@ void ClipboardForms::Finish()
     Html("", 1);
 }
 
-// Nothing is written past the measured sizes, whatever a pass does.
+// Nothing is written past the measured sizes, whatever a pass does; the blocks are no
+// larger than result_sizes.h allows, so that every place within them is a size_t.
 void ClipboardForms::Text(const wchar_t* units, std::size_t count)
 {
-    if (text_ != nullptr && textUnits_ + count <= textCapacity_) std::wmemcpy(text_ + textUnits_, units, count);
+    if (text_ != nullptr && FitsIn(textUnits_, count, textCapacity_)) {
+        std::wmemcpy(text_ + static_cast<std::size_t>(textUnits_), units, count);
+    }
     textUnits_ += count;
 }
 
@@ -141,7 +147,9 @@ void ClipboardForms::Text(const char* ascii)
 
 void ClipboardForms::Html(const char* bytes, std::size_t count)
 {
-    if (html_ != nullptr && htmlBytes_ + count <= htmlCapacity_) std::memcpy(html_ + htmlBytes_, bytes, count);
+    if (html_ != nullptr && FitsIn(htmlBytes_, count, htmlCapacity_)) {
+        std::memcpy(html_ + static_cast<std::size_t>(htmlBytes_), bytes, count);
+    }
     htmlBytes_ += count;
 }
 

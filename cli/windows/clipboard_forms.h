@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "conversion_result.h"
 
@@ -33,8 +34,9 @@ public:
     // Ends both forms; after it, each has exactly the measured size.
     void Finish();
 
-    std::size_t TextBytes() const { return (textUnits_ + 1) * sizeof(wchar_t); }   // NUL included
-    std::size_t HtmlBytes() const;                                                 // header and NUL included
+    // In 64 bits, whatever the program's own: see result_sizes.h for what may be made.
+    std::uint64_t TextBytes() const { return (textUnits_ + 1) * sizeof(wchar_t); }   // NUL included
+    std::uint64_t HtmlBytes() const;                                                 // header and NUL included
 
 private:
     void Text(const wchar_t* units, std::size_t count);
@@ -44,9 +46,9 @@ private:
 
     wchar_t* text_ = nullptr;   // null while measuring
     char* html_ = nullptr;
-    std::size_t textUnits_ = 0;
-    std::size_t htmlBytes_ = 0;
-    std::size_t textCapacity_ = 0;   // of the blocks written into
-    std::size_t htmlCapacity_ = 0;
-    std::size_t htmlRowsBytes_ = 0;   // of the table's rows alone, once measured
+    std::uint64_t textUnits_ = 0;
+    std::uint64_t htmlBytes_ = 0;
+    std::uint64_t textCapacity_ = 0;   // of the blocks written into
+    std::uint64_t htmlCapacity_ = 0;
+    std::uint64_t htmlRowsBytes_ = 0;   // of the table's rows alone, once measured
 };

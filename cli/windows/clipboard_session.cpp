@@ -2,101 +2,59 @@
 
 #include <algorithm>
 #include <new>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "ansi_text.h"
+#include "answers.h"
 #include "clipboard.h"
 #include "clipboard_forms.h"
 #include "column_choice.h"
+#include "copied_table.h"
 #include "desktop_texts.h"
-#include "drop_session.h"
 #include "isbn_column.h"
+#include "result_sizes.h"
 #include "tabbed_text.h"
-#include "xml_spreadsheet.h"
 
 namespace {
 
 using Cells = std::span<const TabbedCell<wchar_t>>;
 
-// A cell that the "XML Spreadsheet" form holds as a number, as whole-number digits:
-// the text form holds it only as shown, an ISBN-13 as 9.78410E+12.
-struct NumberCell {
-    std::size_t row;
-    std::size_t column;
-    std::string digits;
-};
-
-// The copied rows and, once chosen, the column that holds the ISBNs.
-struct CopiedTable {
-    std::wstring text;
-    std::vector<NumberCell> numbers;   // by row, then column
-    std::size_t rows = 0;
-    std::size_t columns = 0;
-    std::size_t column = 0;
-    bool heading = false;
-};
-
-std::vector<NumberCell> NumberCells(std::string_view spreadsheet)
-{
-    std::vector<NumberCell> numbers;
-    ForEachSpreadsheetCell(spreadsheet, [&numbers](const SpreadsheetCell& cell) {
-        if (cell.type != "Number") return;
-        if (std::optional<std::string> digits = IntegerDigits(cell.value)) {
-            numbers.push_back({cell.row, cell.column, std::move(*digits)});
-        }
-    });
-    return numbers;
-}
-
-// A cell as the dialog would see it pasted, or a number's digits; a row too short for
-// the column has an empty cell.
+// How a cell was read, beside the text the dialog would see pasted.
 struct CellText {
     std::string_view ansi;
-    bool number = false;         // read from the number, not from the text shown
+    bool number = false;         // read from the number's value, not from the text shown
     bool zeroRestored = false;   // an ISBN-10 typed as a number, its leading zeros put back
+    bool cutShort = false;       // a number shown cut short, with no value to read instead
 };
 
+// The text a cell stands for: what it shows, as the dialog would see it pasted; or, for a
+// cell that Excel holds as a number and does not show as an ISBN, the number's digits,
+// with an ISBN-10's lost leading zeros put back where asked to.
 class CellReader {
 public:
     CellReader(const CopiedTable& table, const Direction& direction) : table_(table), direction_(direction) {}
 
-    CellText Read(std::size_t row, Cells cells, std::size_t column)
+    CellText Read(std::size_t row, Cells cells, std::size_t column, bool restoreZeros)
     {
-        const auto found = std::lower_bound(table_.numbers.begin(), table_.numbers.end(), std::pair(row, column),
-                                            [](const NumberCell& cell, std::pair<std::size_t, std::size_t> place) {
-                                                return std::pair(cell.row, cell.column) < place;
-                                            });
         if (column >= cells.size()) return {};
-        const bool number = found != table_.numbers.end() && found->row == row && found->column == column;
-        // Only where the text shows a number: the two forms are matched by place alone.
-        if (number && ShowsNumber(cells[column].raw)) return Number(found->digits);
-        return {AnsiText(CellValue(cells[column], scratch_), ansi_)};
+        const std::wstring_view shown = CellValue(cells[column], scratch_);
+        const std::string_view ansi = AnsiText(shown, ansi_);
+        const std::string* digits = table_.numbers.Find(row, column);
+        if (digits == nullptr) return {ansi, false, false, !table_.spreadsheet && ShowsCutShortNumber(shown)};
+        // A number shown as an ISBN (a format of ten digits keeps the zeros) is read as shown.
+        if (direction_.convert(ansi).outcome == ConversionOutcome::Converted) return {ansi};
+        if (restoreZeros && &direction_ == &kTo13) {
+            if (std::optional<std::string> padded = WithLeadingZeros(*digits, shown)) {
+                padded_ = std::move(*padded);
+                return {padded_, true, true};
+            }
+        }
+        return {*digits, true};
     }
 
 private:
-    // A number shown as typed or in Excel's General format: 306406152, 9.78410E+12.
-    static bool ShowsNumber(std::wstring_view shown)
-    {
-        return shown.find_first_of(L"0123456789") != shown.npos &&
-               shown.find_first_not_of(L"0123456789.,+-E ") == shown.npos;
-    }
-
-    // A number loses an ISBN-10's leading zeros: 0306406152 becomes 306406152, and the
-    // 0-00 of a group 0 publisher 8 digits. They are put back when the check digit then
-    // holds, which a number that was never an ISBN does only by chance, one time in eleven.
-    CellText Number(const std::string& digits)
-    {
-        if (&direction_ == &kTo13 && (digits.size() == 8 || digits.size() == 9)) {
-            padded_ = std::string(10 - digits.size(), '0') + digits;
-            if (direction_.convert(padded_).outcome == ConversionOutcome::Converted) return {padded_, true, true};
-        }
-        return {digits, true, false};
-    }
-
     const CopiedTable& table_;
     const Direction& direction_;
     std::wstring scratch_;
@@ -104,16 +62,35 @@ private:
     char ansi_[3 * kLongestAnsiLine];
 };
 
+// The column chosen and whether its first row is a heading.
+struct ChosenColumn {
+    std::size_t column = 0;
+    bool heading = false;
+};
+
+// A result's reason when the row says more than its outcome: zeros put back, a number
+// cut short, an ISBN of the other kind.
+const wchar_t* NoteOf(const ConversionResult& result, const CellText& cell, const Direction& direction)
+{
+    if (cell.zeroRestored) return kZeroRestoredNote;
+    if (result.outcome == ConversionOutcome::Converted) return nullptr;
+    if (cell.cutShort) return kCutShortNote;
+    if (OtherDirection(direction).convert(cell.ansi).outcome == ConversionOutcome::Converted) {
+        return kOtherDirectionNotes[&direction == &kTo13 ? 0 : 1];
+    }
+    return nullptr;
+}
+
 // Converts the chosen cell of every row but the heading, in order, handing on each
 // result with how its cell was read.
 template <typename OnResult>
-void ConvertRows(const CopiedTable& table, const Direction& direction, OnResult onResult)
+void ConvertRows(const CopiedTable& table, const Direction& direction, ChosenColumn chosen, OnResult onResult)
 {
     CellReader reader(table, direction);
     std::size_t row = 0;
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
-        if (row > 0 || !table.heading) {
-            const CellText cell = reader.Read(row, cells, table.column);
+        if (row > 0 || !chosen.heading) {
+            const CellText cell = reader.Read(row, cells, chosen.column, true);
             onResult(direction.convert(cell.ansi), cell);
         }
         ++row;
@@ -125,8 +102,12 @@ ColumnTally Tally(const CopiedTable& table, const Direction& direction)
     ColumnTally tally(direction);
     CellReader reader(table, direction);
     std::size_t row = 0;
+    std::wstring scratch;
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
-        for (std::size_t column = 0; column < cells.size(); ++column) tally.Cell(reader.Read(row, cells, column).ansi);
+        for (std::size_t column = 0; column < cells.size(); ++column) {
+            const bool namesIsbn = row == 0 && NamesIsbn(CellValue(cells[column], scratch));
+            tally.Cell(reader.Read(row, cells, column, true).ansi, namesIsbn);
+        }
         tally.EndRow();
         ++row;
     });
@@ -159,23 +140,33 @@ const wchar_t* WrittenText(ClipboardAccess written)
 }
 
 // Both forms are measured, then written into blocks that are all allocated before
-// the clipboard is touched: out of memory, it stays as it was.
-int PutResults(const CopiedTable& table, const Direction& direction, DWORD sequence, Console& console)
+// the clipboard is touched: too large or out of memory, it stays as it was.
+int PutResults(const CopiedTable& table, const Direction& direction, ChosenColumn chosen, DWORD sequence,
+               Console& console)
 {
     const char* const isbnHeading = &direction == &kTo13 ? "ISBN-13" : "ISBN-10";
     FileReport report;
     ClipboardForms measured;
     std::size_t numbers = 0;
     std::size_t zerosRestored = 0;
-    if (table.heading) measured.Heading(isbnHeading);
-    ConvertRows(table, direction, [&](const ConversionResult& result, const CellText& cell) {
+    std::size_t otherDirection = 0;
+    bool cutShort = false;
+    if (chosen.heading) measured.Heading(isbnHeading);
+    ConvertRows(table, direction, chosen, [&](const ConversionResult& result, const CellText& cell) {
         ++report.counts[static_cast<std::size_t>(result.outcome)];
         numbers += cell.number ? 1 : 0;
         zerosRestored += cell.zeroRestored ? 1 : 0;
-        measured.Row(result, cell.zeroRestored ? kZeroRestoredNote : nullptr);
+        const wchar_t* const note = NoteOf(result, cell, direction);
+        otherDirection += note == kOtherDirectionNotes[0] || note == kOtherDirectionNotes[1] ? 1 : 0;
+        cutShort = cutShort || cell.cutShort;
+        measured.Row(result, note);
     });
-    ClipboardBlock text(measured.TextBytes());
-    ClipboardBlock html(measured.HtmlBytes());
+    if (!ResultsWithinLimit(measured.TextBytes(), measured.HtmlBytes())) {
+        console.Write(kTooLargeText);
+        return 1;
+    }
+    ClipboardBlock text(static_cast<std::size_t>(measured.TextBytes()));
+    ClipboardBlock html(static_cast<std::size_t>(measured.HtmlBytes()));
     {
         const LockedMemory textPlace(text.Handle());
         const LockedMemory htmlPlace(html.Handle());
@@ -184,36 +175,123 @@ int PutResults(const CopiedTable& table, const Direction& direction, DWORD seque
             return 1;
         }
         ClipboardForms forms(measured, static_cast<wchar_t*>(textPlace.Place()), static_cast<char*>(htmlPlace.Place()));
-        if (table.heading) forms.Heading(isbnHeading);
-        ConvertRows(table, direction, [&forms](const ConversionResult& result, const CellText& cell) {
-            forms.Row(result, cell.zeroRestored ? kZeroRestoredNote : nullptr);
+        if (chosen.heading) forms.Heading(isbnHeading);
+        ConvertRows(table, direction, chosen, [&](const ConversionResult& result, const CellText& cell) {
+            forms.Row(result, NoteOf(result, cell, direction));
         });
         forms.Finish();
     }
     console.Write(L"\n");
-    DescribeLines(report, console);
+    DescribeLines(report, StatusWords::Left, console);
+    if (otherDirection > 0) console.Write(kOtherDirectionRowsText + std::to_wstring(otherDirection) + L"\n");
     if (numbers > 0) console.Write(kNumberCellsText + std::to_wstring(numbers) + L"\n");
     if (zerosRestored > 0) console.Write(kZerosRestoredText + std::to_wstring(zerosRestored) + L"\n");
+    if (cutShort) console.Write(kCutShortNumbersText);
     const ClipboardAccess written = WriteClipboard(text, html, sequence);
     console.Write(WrittenText(written));
-    return written == ClipboardAccess::Done && report.counts[0] == table.rows - (table.heading ? 1 : 0) ? 0 : 1;
+    return written == ClipboardAccess::Done && report.counts[0] == table.rows - (chosen.heading ? 1 : 0) ? 0 : 1;
+}
+
+ClipboardSessionEnd Ended(int status)
+{
+    ClipboardSessionEnd end;
+    end.status = status;
+    return end;
+}
+
+// What the user answered to the offer.
+struct OfferAnswer {
+    const Direction* direction = nullptr;   // a direction chosen
+    std::vector<std::wstring> paths;        // or files dragged onto the window
+    bool stopped = false;                   // or Ctrl+C, input ended, or Enter alone after the guide
+};
+
+// Asks until a direction is chosen. A number other than 1 or 2 asks again; Enter alone
+// shows the guide and then the offer again, after which files dragged onto the window
+// are taken too and Enter alone closes.
+OfferAnswer AskOffer(Console& console, const Cancellation& cancellation, bool& guideShown)
+{
+    OfferAnswer answered;
+    std::wstring answer;
+    for (;;) {
+        if (!console.ReadLine(answer) || cancellation.requested) {
+            answered.stopped = true;
+            return answered;
+        }
+        answered.direction = DirectionOf(answer);
+        if (answered.direction != nullptr) return answered;
+        if (guideShown) {
+            answered.paths = PastedPaths(answer);
+            if (!answered.paths.empty()) return answered;
+        }
+        if (!Trimmed(answer).empty()) {
+            console.Write(kChooseAgainText);
+            continue;
+        }
+        if (guideShown) {
+            answered.stopped = true;
+            return answered;
+        }
+        // An Enter pressed twice to see the guide must not answer the offer too.
+        console.DiscardTypedAhead();
+        console.Write(kGuideText);
+        console.Write(kClipboardOfferAgainText);
+        guideShown = true;
+    }
+}
+
+// The column to convert, settled with the user. OtherDirection: the ISBNs convert only
+// the other way, which was said, and the offer stands again.
+enum class ColumnSettled { Chosen, Stopped, NoColumn, OtherDirection };
+
+ColumnSettled SettleColumn(const CopiedTable& table, const Direction& direction, Console& console,
+                           const Cancellation& cancellation, ChosenColumn& chosen)
+{
+    const ColumnTally tally = Tally(table, direction);
+    const ColumnChoice choice = tally.Choose();
+    if (!choice.found || !choice.offered.empty()) {
+        // ISBNs of the other kind: said before anything is asked or written.
+        const ColumnTally other = Tally(table, OtherDirection(direction));
+        const ColumnChoice otherChoice = other.Choose();
+        const bool otherClear = otherChoice.found && otherChoice.offered.empty();
+        if (otherClear && (!choice.found || other.Converted(otherChoice.column) > tally.Converted(choice.column))) {
+            console.Write(kOtherDirectionTexts[&direction == &kTo13 ? 0 : 1]);
+            return ColumnSettled::OtherDirection;
+        }
+    }
+    const auto firstCell = [&table](std::size_t column) { return FirstCell(table, column); };
+    if (table.columns > 1) {
+        const ColumnAnswer answered = ChooseColumn(tally, firstCell, console, cancellation, chosen.column);
+        if (answered == ColumnAnswer::NoColumn) return ColumnSettled::NoColumn;
+        if (answered == ColumnAnswer::Stopped) return ColumnSettled::Stopped;
+    }
+    chosen.heading = tally.FirstRowIsHeading(chosen.column);
+    if (table.columns > 1 || chosen.heading) console.Write(L"\n");
+    DescribeColumn(tally, chosen.column, firstCell, L"", console);
+    return ColumnSettled::Chosen;
 }
 
 ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
 {
     CopiedTable table;
     DWORD sequence = 0;
-    std::string spreadsheet;
-    const ClipboardAccess read = ReadClipboardText(table.text, sequence, &spreadsheet);
-    if (read == ClipboardAccess::Busy) return {std::nullopt, kClipboardBusyText};
-    if (read != ClipboardAccess::Done) return {};
-    ForEachRow(std::wstring_view(table.text), [&table](Cells cells) {
-        ++table.rows;
-        table.columns = std::max(table.columns, cells.size());
-    });
-    if (table.rows == 0) return {};
-    table.numbers = NumberCells(spreadsheet);
-    std::string().swap(spreadsheet);
+    switch (ReadCopiedTable(table, sequence)) {
+    case CopyRead::Busy: {
+        ClipboardSessionEnd end;
+        end.refusal = kClipboardBusyText;
+        return end;
+    }
+    case CopyRead::NoText:
+        return {};
+    case CopyRead::TooLarge:
+        console.Write(kTooLargeText);
+        return Ended(1);
+    case CopyRead::FormsDisagree:
+        console.Write(kFormsDisagreeText);
+        return Ended(1);
+    case CopyRead::Done:
+        break;
+    }
 
     if (table.columns == 1) {
         console.Write(std::to_wstring(table.rows) + kClipboardOfferText);
@@ -222,27 +300,31 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
                       kClipboardTableOfferText);
     }
     console.Write(kClipboardChoiceText);
-    std::wstring answer;
-    if (!console.ReadLine(answer) || cancellation.requested) {
-        console.Write(kClipboardUnchangedText);
-        return {1};
-    }
-    const Direction* direction = DirectionOf(answer);
-    if (direction == nullptr) return {std::nullopt, nullptr, true};
-
-    const ColumnTally tally = Tally(table, *direction);
-    const auto firstCell = [&table](std::size_t column) { return FirstCell(table, column); };
-    if (table.columns > 1) {
-        const ColumnAnswer answered = ChooseColumn(tally, firstCell, console, cancellation, table.column);
-        if (answered != ColumnAnswer::Chosen) {
-            console.Write(answered == ColumnAnswer::NoColumn ? kNoIsbnColumnText : kClipboardUnchangedText);
-            return {1};
+    bool guideShown = false;
+    for (;;) {
+        OfferAnswer answer = AskOffer(console, cancellation, guideShown);
+        ClipboardSessionEnd end;
+        end.paths = std::move(answer.paths);
+        end.closed = answer.stopped && guideShown && !cancellation.requested;
+        if (!end.paths.empty() || end.closed) return end;
+        if (answer.stopped) {
+            console.Write(kClipboardUnchangedText);
+            return Ended(1);
+        }
+        ChosenColumn chosen;
+        switch (SettleColumn(table, *answer.direction, console, cancellation, chosen)) {
+        case ColumnSettled::OtherDirection:
+            continue;
+        case ColumnSettled::NoColumn:
+            console.Write(kNoIsbnColumnText);
+            return Ended(1);
+        case ColumnSettled::Stopped:
+            console.Write(kClipboardUnchangedText);
+            return Ended(1);
+        case ColumnSettled::Chosen:
+            return Ended(PutResults(table, *answer.direction, chosen, sequence, console));
         }
     }
-    table.heading = tally.FirstRowIsHeading(table.column);
-    if (table.columns > 1 || table.heading) console.Write(L"\n");
-    DescribeColumn(tally, table.column, firstCell, L"", console);
-    return {PutResults(table, *direction, sequence, console)};
 }
 
 }   // namespace
@@ -255,6 +337,6 @@ ClipboardSessionEnd RunClipboardSession(Console& console, Cancellation& cancella
         return Run(console, cancellation);
     } catch (const std::bad_alloc&) {
         console.Write(kOutOfMemoryText);
-        return {1};
+        return Ended(1);
     }
 }

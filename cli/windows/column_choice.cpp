@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "answers.h"
 #include "desktop_texts.h"
-#include "drop_session.h"
 
 namespace {
 
@@ -25,20 +25,22 @@ std::wstring ColumnName(std::size_t column, std::wstring_view heading)
 ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wstring(std::size_t)>& firstCell,
                           Console& console, const Cancellation& cancellation, std::size_t& column)
 {
-    const std::vector<std::size_t> candidates = tally.Candidates();
-    if (candidates.empty()) return ColumnAnswer::NoColumn;
-    column = candidates.front();
-    if (candidates.size() == 1) return ColumnAnswer::Chosen;
-    console.Write(kWhichColumnText);
-    for (const std::size_t candidate : candidates) {
-        console.Write(L"  " + std::to_wstring(candidate + 1) + L"   " + NameOf(tally, candidate, firstCell) + L"\n");
+    const ColumnChoice choice = tally.Choose();
+    if (!choice.found) return ColumnAnswer::NoColumn;
+    column = choice.column;
+    if (choice.offered.empty()) return ColumnAnswer::Chosen;
+    console.Write(choice.offered.size() > 1 ? kWhichColumnText : kCheckColumnText);
+    for (const std::size_t offered : choice.offered) {
+        console.Write(L"  " + std::to_wstring(offered + 1) + L"   " + NameOf(tally, offered, firstCell) + L"   " +
+                      kConvertibleCellsText + std::to_wstring(tally.Converted(offered)) + L" / " +
+                      std::to_wstring(tally.NonEmpty(offered)) + L"\n");
     }
     console.Write(kColumnNumberText);
     std::wstring answer;
-    while (console.ReadLine(answer) && !cancellation.requested) {
-        for (const std::size_t candidate : candidates) {
-            if (TypedNumber(answer) != std::to_wstring(candidate + 1)) continue;
-            column = candidate;
+    while (console.ReadLine(answer) && !cancellation.requested && !Trimmed(answer).empty()) {
+        for (const std::size_t offered : choice.offered) {
+            if (TypedNumber(answer) != std::to_wstring(offered + 1)) continue;
+            column = offered;
             return ColumnAnswer::Chosen;
         }
         console.Write(kColumnAgainText);

@@ -1,7 +1,7 @@
-// The ISBN column of a copied or dropped table, settled with the user: the column in
-// which the most cells convert, or, when others convert nearly as many, the one the
-// user names by its number. Columns are told in the user's terms: 「左から 4 列目
-// （見出し: ISBN）」.
+// The ISBN column of a copied or dropped table, settled with the user: the column that
+// ColumnTally chooses, or, when that is not clear, the one the user names by its number
+// among those offered, each shown with how many of its cells convert. Columns are told in the user's terms: 「左から 4
+// 列目 （見出し: ISBN）」.
 #pragma once
 
 #include <cstddef>
@@ -19,7 +19,7 @@ std::wstring ColumnName(std::size_t column, std::wstring_view heading);
 enum class ColumnAnswer { Chosen, NoColumn, Stopped };
 
 // Sets `column` (from 0) to the table's ISBN column. NoColumn: no cell of any column
-// converts. Stopped: asked, the user ended the input or pressed Ctrl+C. `firstCell`
+// converts. Stopped: asked, the user pressed Enter alone or Ctrl+C, or input ended. `firstCell`
 // gives a column's first cell, to name the column by its heading.
 ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wstring(std::size_t)>& firstCell,
                           Console& console, const Cancellation& cancellation, std::size_t& column);

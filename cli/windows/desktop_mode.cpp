@@ -111,11 +111,12 @@ int RunDesktopSession(std::vector<std::wstring> paths, Console& console, Cancell
 {
     const wchar_t* note = nullptr;
     if (paths.empty()) {
-        const ClipboardSessionEnd end = RunClipboardSession(console, cancellation);
+        ClipboardSessionEnd end = RunClipboardSession(console, cancellation);
         if (end.status) return KeepUntilEnter(*end.status, console);
+        if (end.closed) return 0;
         note = end.refusal;
-        // An Enter pressed twice to see the guide must not answer its prompt too.
-        if (end.declined) console.DiscardTypedAhead();
+        paths = std::move(end.paths);
+        if (!paths.empty()) console.Write(L"\n");
     }
     const std::optional<int> status = RunDropSession(std::move(paths), note, console, cancellation);
     return status ? KeepUntilEnter(*status, console) : 0;

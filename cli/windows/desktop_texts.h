@@ -12,25 +12,28 @@
 inline constexpr wchar_t kGuideText[] =
     L"isbnconv: ISBN-10 と ISBN-13 をまとめて変換します\n"
     L"\n"
-    L"ISBN を1行に1つずつ書いたテキストファイル（メモ帳で保存したもの、Excel の\n"
-    L"1列を「テキスト (タブ区切り)」か「Unicode テキスト」で保存したもの）を、\n"
-    L"エクスプローラーでこの isbnconv.exe のアイコンにドラッグ アンド ドロップ\n"
-    L"してください。複数のファイルをまとめてドロップすることもできます。変換の\n"
-    L"向きを尋ねたあと、元のファイルと同じフォルダーに結果のファイルを作ります。\n"
-    L"元のファイルは変更しません。\n"
-    L"Excel で ISBN の列をコピーしてから isbnconv.exe をダブルクリックすると、\n"
-    L"その列を変換して、結果をクリップボードに入れることもできます。\n"
+    L"■ Excel の表を変換する\n"
+    L"Excel で ISBN の列か表全体をコピーしてから isbnconv.exe をダブルクリックし、\n"
+    L"変換の向きを選びます。ISBN の列を見つけて変換し、結果をクリップボードに\n"
+    L"入れます。結果はコピーした1行ごとに3列（変換後の ISBN、ASIN、変換できな\n"
+    L"かった理由）です。ISBN の列の右に空いた列を3つ挿入してから貼り付けると、\n"
+    L"元の表を上書きせずに行がそろいます。1行目の見出しは見出しのまま残します。\n"
+    L"数値として入力した ISBN も、値から読んで変換します。\n"
     L"\n"
-    L"  ISBN-10 → ISBN-13   結果は「元の名前_ISBN13.txt」\n"
-    L"  ISBN-13 → ISBN-10   結果は「元の名前_ISBN10.txt」\n"
+    L"■ ファイルを変換する\n"
+    L"ISBN の列や表を「テキスト (タブ区切り)」か「Unicode テキスト」で保存した\n"
+    L"ファイル（メモ帳で1行に1つずつ書いたものでも）を、エクスプローラーでこの\n"
+    L"isbnconv.exe のアイコンにドラッグ アンド ドロップしてください。複数の\n"
+    L"ファイルをまとめてドロップすることもできます。元のファイルと同じフォルダー\n"
+    L"に「元の名前_ISBN13.txt」か「元の名前_ISBN10.txt」を作ります。結果は1行に\n"
+    L"1件で、タブで区切った「状態、変換後の ISBN、ASIN、元の行」です。元の\n"
+    L"ファイルは変更しません。\n"
     L"\n"
-    L"結果は1行に1件で、タブで区切った「状態、変換後の ISBN、ASIN、元の行」です。\n"
     L"1件ずつ画面で変換するときは Quenzel.exe を使ってください。\n"
-    L"\n"
     L"コマンドプロンプト、スクリプト、タスクからは、必ず to13 か to10 を付けて\n"
     L"使います（詳しくは README.txt）。\n"
-    L"  isbnconv to13 [--] [入力...]    ISBN-10 → ISBN-13\n"
-    L"  isbnconv to10 [--] [入力...]    ISBN-13（978）→ ISBN-10\n"
+    L"  isbnconv to13 [--column N] [--] [入力...]    ISBN-10 → ISBN-13\n"
+    L"  isbnconv to10 [--column N] [--] [入力...]    ISBN-13（978）→ ISBN-10\n"
     L"  isbnconv to13 < 入力.txt > 結果.txt\n"
     L"\n";
 inline constexpr wchar_t kDropPromptText[] =
@@ -65,11 +68,50 @@ inline constexpr wchar_t kClipboardChoiceText[] =
     L"番号を入力して Enter キーを押してください。使い方の説明を見るときは、\n"
     L"Enter キーだけを押してください。\n"
     L"番号: ";
+// After the guide, the offer stands again; files dragged onto the window are taken too.
+inline constexpr wchar_t kClipboardOfferAgainText[] =
+    L"\nクリップボードの行は、まだ変換できます。変換の向きの番号を入力して\n"
+    L"Enter キーを押してください。\n"
+    L"  1   ISBN-10 → ISBN-13\n"
+    L"  2   ISBN-13 → ISBN-10\n"
+    L"このウィンドウにファイルをドラッグ アンド ドロップして Enter キーを押すと、\n"
+    L"そのファイルを変換します。Enter キーだけを押すと閉じます。\n"
+    L"番号: ";
+// The table's ISBNs convert only the other way: by the direction chosen, 1 or 2.
+inline constexpr const wchar_t* kOtherDirectionTexts[] = {
+    L"\nコピーした ISBN は ISBN-13 のようです。2（ISBN-13 → ISBN-10）を選んでください。\n"
+    L"番号: ",
+    L"\nコピーした ISBN は ISBN-10 のようです。1（ISBN-10 → ISBN-13）を選んでください。\n"
+    L"番号: ",
+};
+// Reasons of a refused row that converts the other way, by the direction chosen, 1 or 2.
+inline constexpr const wchar_t* kOtherDirectionNotes[] = {
+    L"ISBN-13 です（2 の向きで変換できます）",
+    L"ISBN-10 です（1 の向きで変換できます）",
+};
+inline constexpr wchar_t kOtherDirectionRowsText[] = L"    うち、もう一方の向きなら変換できる行: ";
+// A number that the text form shows cut short, and no XML form to read its value from.
+inline constexpr wchar_t kCutShortNote[] = L"数値の表示で桁が欠けている";
+inline constexpr wchar_t kCutShortNumbersText[] =
+    L"  数値として表示されたセル（9.78410E+12 など）は桁が欠けているので、列の\n"
+    L"  表示形式を「数値」（小数点以下の桁数 0）にしてからコピーし直してください。\n";
+// The copy cannot be read with certainty, or is larger than any sheet.
+inline constexpr wchar_t kFormsDisagreeText[] =
+    L"\nクリップボードの文字と表の形式とで行やセルが食い違っていて、結果を置く行を\n"
+    L"決められないため、変換しません。クリップボードはそのままです。\n";
+inline constexpr wchar_t kTooLargeText[] =
+    L"\nクリップボードの表が大きすぎる（Excel の 1,048,576 行を超えるなど）ため、\n"
+    L"変換しません。クリップボードはそのままです。\n";
 
 // Which column of a table: several look like ISBNs, or none does.
 inline constexpr wchar_t kWhichColumnText[] =
     L"\nISBN の列が複数あるようです。変換する列の番号を入力して Enter キーを押して\n"
-    L"ください。\n";
+    L"ください。やめるときは Enter キーだけを押してください。\n";
+inline constexpr wchar_t kCheckColumnText[] =
+    L"\nISBN として変換できるセルが少ないので、ISBN の列かどうか分かりません。\n"
+    L"この列を変換するときは番号を入力して Enter キーを、やめるときは Enter キー\n"
+    L"だけを押してください。\n";
+inline constexpr wchar_t kConvertibleCellsText[] = L"変換できるセル ";
 inline constexpr wchar_t kColumnFromLeftText[] = L"左から ";
 inline constexpr wchar_t kColumnText[] = L" 列目";
 inline constexpr wchar_t kHeadingBeforeText[] = L"（見出し: ";

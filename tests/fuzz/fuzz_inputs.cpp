@@ -5,8 +5,9 @@
 // Split as rows of cells, in pieces, it gives the rows that the reader of whole texts
 // gives. Made into cells written as Excel writes them, it reads back as cells that Excel
 // would write the same way, and as the very cells where nothing is ambiguous.
-// Read as a table, the columns its tally offers are exactly those converting at
-// least half as many cells as the best, and a heading row never converts.
+// Read as a table, no column converts a larger share of its cells than the one chosen,
+// which is offered to the user unless most of its cells convert, and a heading row
+// never converts.
 // Read as a compound file, with the signature put in front, its directory walk reads
 // only within the file and ends. Read as copied XML Spreadsheet, alone and inside a Number
 // cell's Data, its cells come in increasing places with values no longer than it, and a
@@ -194,20 +195,26 @@ void CheckColumnTally(std::string_view text)
         ForEachRow(text, [&](std::span<const TabbedCell<char>> cells) {
             for (const TabbedCell<char>& cell : cells) {
                 if (tally.Rows() == 0) firstRow.emplace_back(cell.raw);
-                tally.Cell(cell.raw);
+                tally.Cell(cell.raw, tally.Rows() == 0 && NamesIsbn(cell.raw));
             }
             tally.EndRow();
         });
-        std::size_t most = 0;
-        for (std::size_t column = 0; column < tally.Columns(); ++column) most = std::max(most, tally.Converted(column));
-        const std::vector<std::size_t> candidates = tally.Candidates();
-        Require(candidates.empty() == (most == 0));
+        const ColumnChoice choice = tally.Choose();
+        const std::size_t best = choice.column;
+        bool anyConverts = false;
         for (std::size_t column = 0; column < tally.Columns(); ++column) {
-            const bool candidate = std::find(candidates.begin(), candidates.end(), column) != candidates.end();
-            Require(candidate == (most > 0 && tally.Converted(column) * 2 >= most));
+            anyConverts = anyConverts || tally.Converted(column) > 0;
+            // No column's share of converting cells is above the chosen one's.
+            Require(!choice.found || std::uint64_t{tally.Converted(column)} * tally.NonEmpty(best) <=
+                                         std::uint64_t{tally.Converted(best)} * tally.NonEmpty(column));
             Require(!tally.FirstRowIsHeading(column) || column >= firstRow.size() ||
                     direction->convert(firstRow[column]).outcome != ConversionOutcome::Converted);
         }
+        Require(choice.found == anyConverts);
+        // A column whose cells convert no more than half the time is never used unasked.
+        Require(!choice.offered.empty() || !choice.found || tally.Converted(best) * 2 > tally.NonEmpty(best));
+        Require(choice.offered.empty() ||
+                std::find(choice.offered.begin(), choice.offered.end(), best) != choice.offered.end());
     }
 }
 
