@@ -216,11 +216,12 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"sheet.txt", "\xFF\xFE" + Utf16("Title\tISBN\r\n\"A\n(new)\"\t4-10-101001-3\r\nB\t0306406152\tnote", false)},
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
+        {L"13s.txt", "9784101010014\r\n9780306406157\r\n"},
     };
     for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
     std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
     for (const wchar_t* name : {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt",
-                                L"book.xlsx", L"old.xls", L"sheet.txt"}) {
+                                L"book.xlsx", L"old.xls", L"sheet.txt", L"13s.txt"}) {
         dropped.push_back(folder / name);
     }
 
@@ -265,7 +266,8 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
           Problem(FileProblem::NotFound), Problem(FileProblem::Empty) + L"\n\n[8/",
           Problem(FileProblem::Empty) + L"\n\n[7/", Problem(FileProblem::Binary),
           L"  左から 2 列目（見出し: ISBN）を変換します。\n  " + std::wstring(kHeadingRowText),
-          L"old.xls\n" + Problem(FileProblem::ExcelWorkbook), L"|" + std::wstring(kPressEnterText)}) {
+          L"old.xls\n" + Problem(FileProblem::ExcelWorkbook), L"13s.txt\n" + std::wstring(kOtherKindInFileTexts[0]),
+          L"|" + std::wstring(kPressEnterText)}) {
         EXPECT_NE(onProgram.shown.find(text), std::wstring::npos) << "not shown: " << Utf8(text);
     }
     EXPECT_LT(onProgram.shown.find(L"book.xlsx\n" + Problem(FileProblem::ExcelWorkbook)),

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "number_cells.h"
 #include "xml_spreadsheet.h"
 
 namespace {
@@ -70,6 +71,30 @@ TEST(XmlSpreadsheet, IntegerDigits)
     for (const auto& row : kIntegerDigitsCases) {
         SCOPED_TRACE(row.number);
         EXPECT_EQ(IntegerDigits(row.number).value_or(""), row.digits);
+    }
+}
+
+// An ISBN-10 typed as a number gets back the zeros it lost, and only those.
+const struct {
+    std::string_view digits;
+    std::wstring_view shown;
+    std::string_view restored;   // empty: none put back
+} kLeadingZerosCases[] = {
+    {"306406152", L"306406152", "0306406152"}, {"7123450", L"7123450", "0007123450"},   // a 0-00 publisher's
+    {"306406152", L"0306406152", ""},                                                   // shown with its zero already
+    {"123456788", L"123456788", ""},   // no ISBN-10 with its zero either
+    {"4101010013", L"4101010013", ""},         {"712345", L"712345", ""},
+};
+
+TEST(NumberCells, LeadingZerosPutBack)
+{
+    for (const auto& row : kLeadingZerosCases) {
+        SCOPED_TRACE(row.digits);
+        EXPECT_EQ(WithLeadingZeros(row.digits, row.shown).value_or(""), row.restored);
+    }
+    for (const std::wstring_view shown : {L"9.78410E+12", L"1E+12"}) EXPECT_TRUE(ShowsCutShortNumber(shown));
+    for (const std::wstring_view shown : {L"9784101010014", L"E+12", L"9.78E+", L"ISBN E+12", L"9.78E+1x"}) {
+        EXPECT_FALSE(ShowsCutShortNumber(shown));
     }
 }
 

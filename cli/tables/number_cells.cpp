@@ -28,7 +28,8 @@ const std::string* NumberCells::Find(std::size_t row, std::size_t column) const
 
 std::optional<std::string> WithLeadingZeros(std::string_view digits, std::wstring_view shown)
 {
-    const auto shownDigits = std::count_if(shown.begin(), shown.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
+    const auto shownDigits =
+        std::count_if(shown.begin(), shown.end(), [](wchar_t c) { return c >= L'0' && c <= L'9'; });
     if (digits.size() < 7 || digits.size() > 9 || shownDigits >= 10) return std::nullopt;
     std::string padded(10 - digits.size(), '0');
     padded += digits;
@@ -40,6 +41,6 @@ bool ShowsCutShortNumber(std::wstring_view shown)
 {
     const std::size_t exponent = shown.find(L"E+");
     return exponent != shown.npos && exponent > 0 &&
-           shown.substr(0, exponent).find_first_not_of(L"0123456789.") == shown.npos &&
-           shown.size() > exponent + 2 && shown.substr(exponent + 2).find_first_not_of(L"0123456789") == shown.npos;
+           shown.substr(0, exponent).find_first_not_of(L"0123456789.") == shown.npos && shown.size() > exponent + 2 &&
+           shown.substr(exponent + 2).find_first_not_of(L"0123456789") == shown.npos;
 }

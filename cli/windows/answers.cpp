@@ -50,7 +50,8 @@ void DescribeLines(const FileReport& report, StatusWords words, Console& console
     for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
         if (report.counts[outcome] == 0) continue;
         const std::string_view status = StatusName(static_cast<ConversionOutcome>(outcome));
-        const std::wstring word = words == StatusWords::Shown ? L" (" + std::wstring(status.begin(), status.end()) + L")" : L"";
+        const std::wstring word =
+            words == StatusWords::Shown ? L" (" + std::wstring(status.begin(), status.end()) + L")" : L"";
         console.Write(L"    " + std::wstring(kRefusalReasonWords[outcome]) + word + L": " +
                       std::to_wstring(report.counts[outcome]) + L"\n");
     }
@@ -78,4 +79,3 @@ std::vector<std::wstring> PastedPaths(std::wstring_view line)
     if (!whole.empty() && Exists(whole)) return {whole};
     return {};
 }
-

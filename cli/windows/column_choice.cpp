@@ -48,6 +48,17 @@ ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wst
     return ColumnAnswer::Stopped;
 }
 
+bool OfTheOtherKind(const std::function<ColumnTally(const Direction&)>& tally, const Direction& direction)
+{
+    const ColumnTally chosen = tally(direction);
+    const ColumnChoice choice = chosen.Choose();
+    if (choice.found && choice.offered.empty()) return false;
+    const ColumnTally other = tally(OtherDirection(direction));
+    const ColumnChoice otherChoice = other.Choose();
+    if (!otherChoice.found || !otherChoice.offered.empty()) return false;
+    return !choice.found || other.Converted(otherChoice.column) > chosen.Converted(choice.column);
+}
+
 void DescribeColumn(const ColumnTally& tally, std::size_t column,
                     const std::function<std::wstring(std::size_t)>& firstCell, std::wstring_view indent,
                     Console& console)

@@ -35,7 +35,8 @@ bool FormsAgree(std::wstring_view text, std::string_view spreadsheet)
     std::size_t filled = 0;   // non-empty cells of the text
     for (std::size_t at = 0; at < text.size();) {
         rowStarts.push_back(at);
-        at = ReadTabbedRow(text, at, [&filled](const TabbedCell<wchar_t>& cell) { filled += cell.raw.empty() ? 0u : 1u; });
+        at = ReadTabbedRow(text, at,
+                           [&filled](const TabbedCell<wchar_t>& cell) { filled += cell.raw.empty() ? 0u : 1u; });
     }
     // The cells of one row of the text at a time, as the XML form goes through its rows in order.
     std::vector<TabbedCell<wchar_t>> cells;
@@ -51,7 +52,8 @@ bool FormsAgree(std::wstring_view text, std::string_view spreadsheet)
         }
         if (cell.row != cellsRow) {
             cells.clear();
-            ReadTabbedRow(text, rowStarts[cell.row], [&cells](const TabbedCell<wchar_t>& read) { cells.push_back(read); });
+            ReadTabbedRow(text, rowStarts[cell.row],
+                          [&cells](const TabbedCell<wchar_t>& read) { cells.push_back(read); });
             cellsRow = cell.row;
         }
         agree = cell.column < cells.size() && !cells[cell.column].raw.empty() &&

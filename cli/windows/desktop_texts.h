@@ -79,9 +79,11 @@ inline constexpr wchar_t kClipboardOfferAgainText[] =
     L"番号: ";
 // The table's ISBNs convert only the other way: by the direction chosen, 1 or 2.
 inline constexpr const wchar_t* kOtherDirectionTexts[] = {
-    L"\nコピーした ISBN は ISBN-13 のようです。2（ISBN-13 → ISBN-10）を選んでください。\n"
+    L"\nコピーした ISBN は ISBN-13 のようです。2（ISBN-13 → ISBN-10）を選んで\n"
+    L"ください。\n"
     L"番号: ",
-    L"\nコピーした ISBN は ISBN-10 のようです。1（ISBN-10 → ISBN-13）を選んでください。\n"
+    L"\nコピーした ISBN は ISBN-10 のようです。1（ISBN-10 → ISBN-13）を選んで\n"
+    L"ください。\n"
     L"番号: ",
 };
 // Reasons of a refused row that converts the other way, by the direction chosen, 1 or 2.
@@ -168,6 +170,13 @@ inline constexpr wchar_t kMissingColumnsText[] = L"    ISBN の列まで項目�
 inline constexpr wchar_t kNoIsbnColumnInFileText[] =
     L"  どの列にも、この向きで変換できる ISBN がありません。結果のファイルは\n"
     L"  作っていません。\n";
+// A file whose ISBNs convert only the other way, by the direction chosen, 1 or 2.
+inline constexpr const wchar_t* kOtherKindInFileTexts[] = {
+    L"  このファイルの ISBN は ISBN-13 のようです。結果のファイルは作っていません。\n"
+    L"  もう一度ドロップして、2（ISBN-13 → ISBN-10）を選んでください。\n",
+    L"  このファイルの ISBN は ISBN-10 のようです。結果のファイルは作っていません。\n"
+    L"  もう一度ドロップして、1（ISBN-10 → ISBN-13）を選んでください。\n",
+};
 // UTF-16 lines are counted in characters, all others in bytes.
 inline constexpr wchar_t kLongLinesText[] = L"  長すぎる行（256 バイト超。文字数の誤りとして数えています）: ";
 inline constexpr wchar_t kLongUtf16LinesText[] = L"  長すぎる行（256 文字超。文字数の誤りとして数えています）: ";

@@ -37,26 +37,38 @@ void Describe(const FileReport& report, Console& console)
     console.Write(kResultText + result + L"\n");
 }
 
-// What of each line of the file to convert: in a table of several columns, its ISBN
-// column, settled with the user; a first line that is a heading stays one.
-ColumnAnswer ChooseFileColumn(const std::wstring& path, const Direction& direction, Console& console,
-                              const Cancellation& cancellation, TableColumn& column)
+ColumnTally FileTally(const std::vector<std::vector<std::wstring>>& rows, const Direction& direction)
 {
-    const std::vector<std::vector<std::wstring>> rows = FirstRows(path);
     ColumnTally tally(direction);
     for (const std::vector<std::wstring>& row : rows) {
         for (const std::wstring& cell : row) {
             char ansi[3 * kLongestAnsiLine];
-            tally.Cell(AnsiText(cell, ansi));
+            tally.Cell(AnsiText(cell, ansi), &row == &rows.front() && NamesIsbn(std::wstring_view(cell)));
         }
         tally.EndRow();
     }
+    return tally;
+}
+
+// What of each line of the file to convert: in a table of several columns, its ISBN
+// column, settled with the user; a first line that is a heading stays one. A file whose
+// ISBNs convert only the other way is told so, and gets no result.
+ColumnAnswer ChooseFileColumn(const std::wstring& path, const Direction& direction, Console& console,
+                              const Cancellation& cancellation, TableColumn& column)
+{
+    const std::vector<std::vector<std::wstring>> rows = FirstRows(path);
+    if (OfTheOtherKind([&rows](const Direction& tallied) { return FileTally(rows, tallied); }, direction)) {
+        console.Write(kOtherKindInFileTexts[&direction == &kTo13 ? 0 : 1]);
+        return ColumnAnswer::NoColumn;
+    }
+    const ColumnTally tally = FileTally(rows, direction);
     const auto firstCell = [&rows](std::size_t index) {
         return rows.empty() || index >= rows.front().size() ? std::wstring() : rows.front()[index];
     };
     std::size_t index = 0;
     if (tally.Columns() > 1) {
         const ColumnAnswer answered = ChooseColumn(tally, firstCell, console, cancellation, index);
+        if (answered == ColumnAnswer::NoColumn) console.Write(kNoIsbnColumnInFileText);
         if (answered != ColumnAnswer::Chosen) return answered;
         column.number = index + 1;
     }
@@ -99,7 +111,6 @@ int ConvertFiles(std::vector<std::wstring> paths, Console& console, Cancellation
             return 1;
         }
         if (answered == ColumnAnswer::NoColumn) {
-            console.Write(kNoIsbnColumnInFileText);
             allConverted = false;
             continue;
         }
