@@ -12,7 +12,8 @@ using Table = std::vector<std::vector<std::string>>;
 
 TEST(IsbnColumn, HeadingsThatNameIsbn)
 {
-    for (const std::wstring_view heading : {L"ISBN", L"isbn", L"ＩＳＢＮ", L"ｉｓｂｎ", L"ISBN-13", L"ISBNコード", L"旧Isbn"}) {
+    for (const std::wstring_view heading :
+         {L"ISBN", L"isbn", L"ＩＳＢＮ", L"ｉｓｂｎ", L"ISBN-13", L"ISBNコード", L"旧Isbn"}) {
         EXPECT_TRUE(NamesIsbn(heading)) << testing::PrintToString(std::wstring(heading));
     }
     for (const std::wstring_view heading : {L"IS BN", L"ISB", L"書名", L""}) {
@@ -36,18 +37,36 @@ const struct {
     bool heading;
 } kColumnCases[] = {
     {"two books among ten beside order numbers",
-     WithOrderNumbers({{"書名", "ISBN", "注文番号"}, {"a", ""}, {"b", ""}, {"c", "4101010013"}, {"d", ""}, {"e", ""},
-                       {"f", ""}, {"g", "0306406152"}, {"h", ""}, {"i", ""}, {"j", ""}}),
-     true, 1, {}, true},
+     WithOrderNumbers({{"書名", "ISBN", "注文番号"},
+                       {"a", ""},
+                       {"b", ""},
+                       {"c", "4101010013"},
+                       {"d", ""},
+                       {"e", ""},
+                       {"f", ""},
+                       {"g", "0306406152"},
+                       {"h", ""},
+                       {"i", ""},
+                       {"j", ""}}),
+     true,
+     1,
+     {},
+     true},
     {"two columns alike", {{"4101010013", "0306406152"}, {"0306406152", "4101010013"}}, true, 0, {0, 1}, false},
     {"one book in three", {{"a", "4101010013"}, {"b", "x"}, {"c", "y"}}, true, 1, {1}, false},
     {"a named column beside one alike", {{"ISBN", "番号"}, {"4101010013", "0306406152"}}, true, 0, {}, true},
     {"two named columns alike",
      {{"ISBN", "旧ISBN"}, {"4101010013", "0306406152"}, {"0306406152", "4101010013"}},
-     true, 0, {0, 1}, true},
+     true,
+     0,
+     {0, 1},
+     true},
     {"a heading over a column filled in 4 of 10",
      {{"番号"}, {"4101010013"}, {""}, {""}, {"0306406152"}, {""}, {"4101010013"}, {""}, {""}, {"0306406152"}, {""}},
-     true, 0, {}, true},
+     true,
+     0,
+     {},
+     true},
     {"an empty first cell", {{""}, {"4101010013"}, {"0306406152"}}, true, 0, {}, false},
     {"a mistyped first ISBN", {{"4-10-101001-4"}, {"4101010013"}, {"0306406152"}}, true, 0, {}, false},
     {"nothing converts", {{"書名", "価格"}, {"本", "100"}}, false, 0, {}, false},
@@ -59,7 +78,8 @@ TEST(IsbnColumn, ChoosesAsAPersonWould)
         SCOPED_TRACE(row.name);
         ColumnTally tally(kTo13);
         for (const std::vector<std::string>& cells : row.table) {
-            for (const std::string& cell : cells) tally.Cell(cell, tally.Rows() == 0 && NamesIsbn(std::string_view(cell)));
+            for (const std::string& cell : cells)
+                tally.Cell(cell, tally.Rows() == 0 && NamesIsbn(std::string_view(cell)));
             tally.EndRow();
         }
         const ColumnChoice choice = tally.Choose();

@@ -6,14 +6,12 @@
 #include "conversion.h"
 #include "xml_spreadsheet.h"
 
-NumberCells::NumberCells(std::string_view spreadsheet)
+void NumberCells::Add(const SpreadsheetCell& cell)
 {
-    ForEachSpreadsheetCell(spreadsheet, [this](const SpreadsheetCell& cell) {
-        if (cell.type != "Number") return;
-        if (std::optional<std::string> digits = IntegerDigits(cell.value)) {
-            cells_.push_back({cell.row, cell.column, std::move(*digits)});
-        }
-    });
+    if (cell.type != "Number") return;
+    if (std::optional<std::string> digits = IntegerDigits(cell.value)) {
+        cells_.push_back({cell.row, cell.column, std::move(*digits)});
+    }
 }
 
 const std::string* NumberCells::Find(std::size_t row, std::size_t column) const

@@ -9,11 +9,12 @@
 #include <string_view>
 #include <vector>
 
+struct SpreadsheetCell;
+
 class NumberCells {
 public:
-    NumberCells() = default;
-    // The whole numbers among the cells of the XML form's first table.
-    explicit NumberCells(std::string_view spreadsheet);
+    // Keeps the cell when it is a whole number; cells come in the XML form's order.
+    void Add(const SpreadsheetCell& cell);
 
     // The digits of the number in that place, or null.
     const std::string* Find(std::size_t row, std::size_t column) const;

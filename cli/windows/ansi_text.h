@@ -18,6 +18,14 @@ inline std::string_view AnsiText(std::wstring_view line, char (&buffer)[3 * kLon
     static const DWORD flags = GetACP() == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
     line = line.substr(0, kLongestAnsiLine);
     if (line.empty()) return {};
+    // ASCII is itself in every ANSI code page: most cells, and a million of them on the
+    // clipboard, need no call.
+    std::size_t ascii = 0;
+    while (ascii < line.size() && line[ascii] < 0x80) {
+        buffer[ascii] = static_cast<char>(line[ascii]);
+        ++ascii;
+    }
+    if (ascii == line.size()) return std::string_view(buffer, ascii);
     const int length = WideCharToMultiByte(CP_ACP, flags, line.data(), static_cast<int>(line.size()), buffer,
                                            sizeof buffer, nullptr, nullptr);
     return std::string_view(buffer, static_cast<std::size_t>(length));

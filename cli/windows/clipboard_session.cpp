@@ -247,12 +247,12 @@ enum class ColumnSettled { Chosen, Stopped, NoColumn, OtherDirection };
 ColumnSettled SettleColumn(const CopiedTable& table, const Direction& direction, Console& console,
                            const Cancellation& cancellation, ChosenColumn& chosen)
 {
+    const ColumnTally tally = Tally(table, direction);
     // ISBNs of the other kind: said before anything is asked or written.
-    if (OfTheOtherKind([&table](const Direction& tallied) { return Tally(table, tallied); }, direction)) {
+    if (OfTheOtherKind(tally, [&] { return Tally(table, OtherDirection(direction)); })) {
         console.Write(kOtherDirectionTexts[&direction == &kTo13 ? 0 : 1]);
         return ColumnSettled::OtherDirection;
     }
-    const ColumnTally tally = Tally(table, direction);
     const auto firstCell = [&table](std::size_t column) { return FirstCell(table, column); };
     if (table.columns > 1) {
         const ColumnAnswer answered = ChooseColumn(tally, firstCell, console, cancellation, chosen.column);

@@ -48,12 +48,11 @@ ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wst
     return ColumnAnswer::Stopped;
 }
 
-bool OfTheOtherKind(const std::function<ColumnTally(const Direction&)>& tally, const Direction& direction)
+bool OfTheOtherKind(const ColumnTally& chosen, const std::function<ColumnTally()>& tallyOther)
 {
-    const ColumnTally chosen = tally(direction);
     const ColumnChoice choice = chosen.Choose();
     if (choice.found && choice.offered.empty()) return false;
-    const ColumnTally other = tally(OtherDirection(direction));
+    const ColumnTally other = tallyOther();
     const ColumnChoice otherChoice = other.Choose();
     if (!otherChoice.found || !otherChoice.offered.empty()) return false;
     return !choice.found || other.Converted(otherChoice.column) > chosen.Converted(choice.column);

@@ -24,10 +24,10 @@ enum class ColumnAnswer { Chosen, NoColumn, Stopped };
 ColumnAnswer ChooseColumn(const ColumnTally& tally, const std::function<std::wstring(std::size_t)>& firstCell,
                           Console& console, const Cancellation& cancellation, std::size_t& column);
 
-// Whether the table's ISBNs convert only the other way: in the direction chosen no column
-// is clear, in the other one is, with more cells converting. `tally` tallies the table
-// in the direction it is given.
-bool OfTheOtherKind(const std::function<ColumnTally(const Direction&)>& tally, const Direction& direction);
+// Whether the table's ISBNs convert only the other way: in the direction chosen, tallied
+// in `chosen`, no column is clear; in the other one is, with more cells converting.
+// `tallyOther` tallies the table in the other direction, only when that is needed.
+bool OfTheOtherKind(const ColumnTally& chosen, const std::function<ColumnTally()>& tallyOther);
 
 // Says which column is converted, and that the first row is a heading when it is.
 void DescribeColumn(const ColumnTally& tally, std::size_t column,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "clipboard.h"
@@ -11,25 +12,23 @@
 
 namespace {
 
-std::wstring Utf16(std::string_view utf8)
+// Whether a cell of the text holds the XML form's string, given in UTF-8.
+bool SameText(std::wstring_view cell, std::string_view utf8, std::wstring& scratch)
 {
-    std::wstring text(utf8.size(), L'\0');
-    text.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                                             text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-// Whether the XML form holds any cell at all; a form without one is no form of Excel's.
-bool HoldsCells(std::string_view spreadsheet)
-{
-    bool any = false;
-    ForEachSpreadsheetCell(spreadsheet, [&any](const SpreadsheetCell&) { any = true; });
-    return any;
+    const bool ascii =
+        std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (ascii)
+        return std::equal(cell.begin(), cell.end(), utf8.begin(), utf8.end(),
+                          [](wchar_t w, char c) { return w == static_cast<wchar_t>(c); });
+    scratch.resize(utf8.size());
+    scratch.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                                                scratch.data(), static_cast<int>(scratch.size()))));
+    return cell == scratch;
 }
 
 }   // namespace
 
-bool FormsAgree(std::wstring_view text, std::string_view spreadsheet)
+FormsRead ReadBothForms(std::wstring_view text, std::string_view spreadsheet, NumberCells& numbers)
 {
     std::vector<std::size_t> rowStarts;
     std::size_t filled = 0;   // non-empty cells of the text
@@ -41,10 +40,13 @@ bool FormsAgree(std::wstring_view text, std::string_view spreadsheet)
     // The cells of one row of the text at a time, as the XML form goes through its rows in order.
     std::vector<TabbedCell<wchar_t>> cells;
     std::size_t cellsRow = text.npos;
+    std::wstring value;
     std::wstring scratch;
     std::size_t matched = 0;
+    bool any = false;
     bool agree = true;
     ForEachSpreadsheetCell(spreadsheet, [&](const SpreadsheetCell& cell) {
+        any = true;
         if (!agree || cell.value.empty()) return;
         if (cell.row >= rowStarts.size()) {
             agree = false;
@@ -57,10 +59,12 @@ bool FormsAgree(std::wstring_view text, std::string_view spreadsheet)
             cellsRow = cell.row;
         }
         agree = cell.column < cells.size() && !cells[cell.column].raw.empty() &&
-                (cell.type != "String" || CellValue(cells[cell.column], scratch) == Utf16(cell.value));
+                (cell.type != "String" || SameText(CellValue(cells[cell.column], value), cell.value, scratch));
+        numbers.Add(cell);
         ++matched;
     });
-    return agree && matched == filled;
+    if (!any) return FormsRead::NoCells;
+    return agree && matched == filled ? FormsRead::Agree : FormsRead::Disagree;
 }
 
 CopyRead ReadCopiedTable(CopiedTable& table, DWORD& sequence)
@@ -75,9 +79,16 @@ CopyRead ReadCopiedTable(CopiedTable& table, DWORD& sequence)
     });
     if (table.rows == 0) return CopyRead::NoText;
     if (table.rows > kMostCopiedRows) return CopyRead::TooLarge;
-    if (!HoldsCells(spreadsheet)) return CopyRead::Done;
-    if (!FormsAgree(table.text, spreadsheet)) return CopyRead::FormsDisagree;
-    table.numbers = NumberCells(spreadsheet);
+    NumberCells numbers;
+    switch (ReadBothForms(table.text, spreadsheet, numbers)) {
+    case FormsRead::NoCells:
+        return CopyRead::Done;
+    case FormsRead::Disagree:
+        return CopyRead::FormsDisagree;
+    case FormsRead::Agree:
+        break;
+    }
+    table.numbers = std::move(numbers);
     table.spreadsheet = true;
     return CopyRead::Done;
 }

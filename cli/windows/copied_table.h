@@ -31,5 +31,7 @@ CopyRead ReadCopiedTable(CopiedTable& table, DWORD& sequence);
 // Whether the XML form's cells are the text's cells: each cell with a value in one is a
 // non-empty cell in the same row and column of the other, with the same text where the
 // XML form holds a string. The form's other cells are shown as formatted (numbers, dates),
-// so that only their places can be compared.
-bool FormsAgree(std::wstring_view text, std::string_view spreadsheet);
+// so that only their places can be compared. Its numbers go to `numbers` meanwhile.
+// NoCells: the form holds no cell at all, and is no form of Excel's.
+enum class FormsRead { Agree, Disagree, NoCells };
+FormsRead ReadBothForms(std::wstring_view text, std::string_view spreadsheet, NumberCells& numbers);

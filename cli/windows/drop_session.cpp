@@ -57,11 +57,11 @@ ColumnAnswer ChooseFileColumn(const std::wstring& path, const Direction& directi
                               const Cancellation& cancellation, TableColumn& column)
 {
     const std::vector<std::vector<std::wstring>> rows = FirstRows(path);
-    if (OfTheOtherKind([&rows](const Direction& tallied) { return FileTally(rows, tallied); }, direction)) {
+    const ColumnTally tally = FileTally(rows, direction);
+    if (OfTheOtherKind(tally, [&] { return FileTally(rows, OtherDirection(direction)); })) {
         console.Write(kOtherKindInFileTexts[&direction == &kTo13 ? 0 : 1]);
         return ColumnAnswer::NoColumn;
     }
-    const ColumnTally tally = FileTally(rows, direction);
     const auto firstCell = [&rows](std::size_t index) {
         return rows.empty() || index >= rows.front().size() ? std::wstring() : rows.front()[index];
     };
