@@ -540,6 +540,8 @@ DWORD WINAPI HoldClipboardBriefly(void* opened)
 TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
 {
     const std::wstring column = L"4-10-101001-3\r\n";
+    std::wstring tooMany;
+    for (int row = 0; row <= 1048576; ++row) tooMany += L"\r\n";
     const struct {
         std::wstring copied;
         std::vector<std::wstring> answers;
@@ -557,6 +559,8 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         {L"書名\t価格\r\n本\t100\r\n", {L"1"}, kNoIsbnColumnText, L"書名\t価格\r\n本\t100\r\n"},
         {column, {L"1"}, kClipboardChangedText, L"newer", [] { CopyToClipboard(L"newer"); }},
         {column, {L"1"}, kClipboardEmptiedText, L"(no text)", [] {}, RefuseHtml},
+        {L"4101010013\t0306406152\r\n", {L"1", L""}, kClipboardUnchangedText, L"4101010013\t0306406152\r\n"},
+        {tooMany, {}, kTooLargeText, tooMany},   // one row more than a sheet holds
         // The XML form's row one below the text's: no result is placed by guess.
         {L"書名\tISBN\r\nA\t4101010013\r\n",
          {L"1"},
