@@ -53,8 +53,8 @@ constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size
         if (c == Char('\t') || c == Char('\r')) {
             breakInside = true;
         } else if (c == Char('\n')) {
-            if (text[at - 1] == Char('\r'))
-                return text.npos;   // a row's end: Excel breaks lines in a cell with LF alone
+            // A row's end: Excel breaks lines inside a cell with LF alone.
+            if (text[at - 1] == Char('\r')) return text.npos;
             breakInside = true;
         } else if (c == Char('"')) {
             const bool last = at + 1 == text.size();
