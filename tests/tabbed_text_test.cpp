@@ -33,14 +33,14 @@ const struct {
      {{L"A", L"\"", L"4101010013"}, {L"B", L"新版", L"0306406152"}, {L"C", L"\"", L"4088725093"}}},
     {L"12\"\t\"\"\t\"\"\"\"\t\"abc\"\t\"say \"\"hi\"\"\"\r\n",
      {{L"12\"", L"\"\"", L"\"\"\"\"", L"\"abc\"", L"\"say \"\"hi\"\"\""}}},
-    // Quoted cells: a line break (LF, or a CR alone) or a TAB inside, quotes doubled.
-    {L"\"line 1\nline 2\"\t\"a\tb\"\r\nx\t\"say \"\"hi\"\"\n\"\t\"c\rd\"",
-     {{L"line 1\nline 2", L"a\tb"}, {L"x", L"say \"hi\"\n", L"c\rd"}}},
+    // Quoted cells: a line break inside (LF, or a CR alone), quotes doubled, TABs too.
+    {L"\"line 1\nline 2\"\t\"a\t\nb\"\r\nx\t\"say \"\"hi\"\"\n\"\t\"c\rd\"",
+     {{L"line 1\nline 2", L"a\t\nb"}, {L"x", L"say \"hi\"\n", L"c\rd"}}},
     // A CRLF ends the row whatever came before it; a closing quote must end its cell.
     {L"\"a\r\nb\"\r\n", {{L"\"a"}, {L"b\""}}},
     {L"\"a\nb\"c\r\n\"\t\"x\r\n", {{L"\"a"}, {L"b\"c"}, {L"\"", L"\"x"}}},
-    // Two ditto marks side by side are a TAB quoted, to Excel's writing as to us.
-    {L"\"\t\"\r\n", {{L"\t"}}},
+    // Two ditto marks in a row, as Excel writes them and as it writes a cell of TABs alone.
+    {L"\"\t\"\r\n\"\t4101010013\t\"\r\n", {{L"\"", L"\""}, {L"\"", L"4101010013", L"\""}}},
     // Line ends: CRLF, LF, none at the end; the final one makes no row.
     {L"9784088725093\r\n4088725093\r\n", {{L"9784088725093"}, {L"4088725093"}}},
     {L"a\nb\r\nc", {{L"a"}, {L"b"}, {L"c"}}},
@@ -49,7 +49,7 @@ const struct {
     {L"\t\ta\t\r\n\t", {{L"", L"", L"a", L""}, {L"", L""}}},
     // A CR without an LF after it is text.
     {L"a\rb\tc\r", {{L"a\rb", L"c\r"}}},
-    {L"書名\t\"「<&>\"\"\t」\"\r\n\"改行\n<&>\"\t<&>\"\r\n", {{L"書名", L"「<&>\"\t」"}, {L"改行\n<&>", L"<&>\""}}},
+    {L"書名\t\"「<&>\"\"\n」\"\r\n\"改行\n<&>\"\t<&>\"\r\n", {{L"書名", L"「<&>\"\n」"}, {L"改行\n<&>", L"<&>\""}}},
 };
 
 TEST(TabbedText, ReadsRowsOfCells)

@@ -4,13 +4,20 @@
 // (a line break inside a cell is a LF alone), doubling the quotes inside; a cell that
 // merely holds a quote, a ditto mark (") or inches (12") say, is written as it stands.
 // So a cell that starts with a quote is a quoted cell only when its closing quote (the
-// first one not doubled) ends the cell, what lies between holds a TAB or a line break but
-// no CRLF, and it is no longer than the longest cell Excel holds, quoted. Anything else is
-// read as it stands, so a plain text file splits by its lines and TABs alone. Rows go to a
-// visitor one at a time, so that a million of them need little memory beyond the text.
+// first one not doubled) ends the cell, what lies between holds a line break but no CRLF,
+// and it is no longer than the longest cell Excel holds, quoted. Anything else is read as
+// it stands, so a plain text file splits by its lines and TABs alone.
 //
-// The same reader serves wchar_t (the clipboard), char (UTF-8 files) and char16_t; the
-// line splitter that reads files and standard input in pieces follows the same rule.
+// A quoted cell that holds a TAB and no line break is read as it stands too, its TAB
+// splitting it: Excel writes two ditto marks in one row, (")(TAB)(ISBN)(TAB)("), exactly
+// as it writes one cell holding TABs, and a sheet's ditto marks are common where a TAB
+// typed into a cell is not. Either reading keeps every row whole; on the clipboard, the
+// XML Spreadsheet form beside the text tells them apart (copied_table.h).
+//
+// Rows go to a visitor one at a time, so that a million of them need little memory
+// beyond the text. The same reader serves wchar_t (the clipboard), char (UTF-8 files)
+// and char16_t; the line splitter that reads files and standard input in pieces follows
+// the same rule.
 #pragma once
 
 #include <cstddef>
@@ -50,7 +57,7 @@ constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size
     bool breakInside = false;
     for (std::size_t at = start + 1; at < limit; ++at) {
         const Char c = text[at];
-        if (c == Char('\t') || c == Char('\r')) {
+        if (c == Char('\r')) {
             breakInside = true;
         } else if (c == Char('\n')) {
             // A row's end: Excel breaks lines inside a cell with LF alone.

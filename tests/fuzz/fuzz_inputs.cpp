@@ -154,20 +154,21 @@ std::vector<std::vector<std::string>> ReadCells(std::string_view text)
 }
 
 // Written as Excel writes them, cells read back as the very cells, unless a cell written
-// as it stands starts with a quote and may open a quoted cell (two ditto marks side by
-// side are a TAB quoted). Even then, no two rows are read as one: every row's CRLF ends
-// a row read.
+// as it stands starts with a quote and may open a quoted cell, or a cell quoted for a TAB
+// alone is read as it stands (a row of two ditto marks and one such cell are the same
+// text). Even then, no two rows are read as one: every row's CRLF ends a row read.
 void CheckTabbedText(std::string_view bytes)
 {
     const std::vector<std::vector<std::string>> written = CellsOf(bytes);
     const std::string text = AsExcelWrites(written);
-    bool quoteStartsPlainCell = false;
+    bool ambiguous = false;
     for (const std::vector<std::string>& row : written) {
         for (const std::string& cell : row) {
-            quoteStartsPlainCell |= cell.starts_with('"') && cell.find_first_of("\t\n") == cell.npos;
+            const bool lineBreak = cell.find('\n') != cell.npos;
+            ambiguous |= (cell.starts_with('"') || cell.find('\t') != cell.npos) && !lineBreak;
         }
     }
-    Require(quoteStartsPlainCell || ReadCells(text) == written);
+    Require(ambiguous || ReadCells(text) == written);
     std::vector<std::size_t> rowEnds;
     for (std::size_t at = 0; at < text.size();)
         rowEnds.push_back(at = ReadTabbedRow(std::string_view(text), at, [](auto) {}));
