@@ -31,12 +31,13 @@ struct CellText {
 
 // The text a cell stands for: what it shows, as the dialog would see it pasted; or, for a
 // cell that Excel holds as a number and does not show as an ISBN, the number's digits,
-// with an ISBN-10's lost leading zeros put back where asked to.
+// with an ISBN-10's lost leading zeros put back. The tally reads every column so, that a
+// column of such numbers is found; only the column chosen is converted.
 class CellReader {
 public:
     CellReader(const CopiedTable& table, const Direction& direction) : table_(table), direction_(direction) {}
 
-    CellText Read(std::size_t row, Cells cells, std::size_t column, bool restoreZeros)
+    CellText Read(std::size_t row, Cells cells, std::size_t column)
     {
         if (column >= cells.size()) return {};
         const std::wstring_view shown = CellValue(cells[column], scratch_);
@@ -45,7 +46,7 @@ public:
         if (digits == nullptr) return {ansi, false, false, !table_.spreadsheet && ShowsCutShortNumber(shown)};
         // A number shown as an ISBN (a format of ten digits keeps the zeros) is read as shown.
         if (direction_.convert(ansi).outcome == ConversionOutcome::Converted) return {ansi};
-        if (restoreZeros && &direction_ == &kTo13) {
+        if (&direction_ == &kTo13) {
             if (std::optional<std::string> padded = WithLeadingZeros(*digits, shown)) {
                 padded_ = std::move(*padded);
                 return {padded_, true, true};
@@ -90,7 +91,7 @@ void ConvertRows(const CopiedTable& table, const Direction& direction, ChosenCol
     std::size_t row = 0;
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
         if (row > 0 || !chosen.heading) {
-            const CellText cell = reader.Read(row, cells, chosen.column, true);
+            const CellText cell = reader.Read(row, cells, chosen.column);
             onResult(direction.convert(cell.ansi), cell);
         }
         ++row;
@@ -106,7 +107,7 @@ ColumnTally Tally(const CopiedTable& table, const Direction& direction)
     ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
         for (std::size_t column = 0; column < cells.size(); ++column) {
             const bool namesIsbn = row == 0 && NamesIsbn(CellValue(cells[column], scratch));
-            tally.Cell(reader.Read(row, cells, column, true).ansi, namesIsbn);
+            tally.Cell(reader.Read(row, cells, column).ansi, namesIsbn);
         }
         tally.EndRow();
         ++row;
