@@ -44,17 +44,23 @@ clipboard_holds() {
     [ "$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r')" = "$1" ]
 }
 
-# The window with the title exists and has the keyboard focus.
-focused_window_is() {
-    local window
-    window=$(window_named "$1")
-    [ -n "$window" ] && has_focus "$window"
-}
-
-# Waits until the window titled exactly TITLE is there and has the focus, then prints its id.
+# Waits until the window titled exactly TITLE is there and has the focus, then prints its
+# id. Wine, with no window manager, may activate a new window (a message box) before X has
+# mapped it; the X focus then stays where it was, though Wine draws the window as active.
+# After five seconds without the focus, the window is given it, as a user would click it.
 wait_focused() {
-    wait_until "the window \"$1\" to have the focus" focused_window_is "^$1\$"
-    window_named "^$1\$"
+    wait_until "the window \"$1\"" window_open "^$1\$"
+    local window deadline=$((SECONDS + 5))
+    window=$(window_named "^$1\$")
+    until has_focus "$window"; do
+        if [ $SECONDS -ge $deadline ]; then
+            focus "$window" >/dev/null
+            break
+        fi
+        sleep 0.1
+        window=$(window_named "^$1\$")
+    done
+    echo "$window"
 }
 
 # Gives the window the focus, so that the keys typed next go to it.

@@ -111,8 +111,8 @@ TEST(Isbnconv, WritesOneRecordPerInput)
          row + pad + "\n" + pad + row + "\n",   // a long line's column known only within its first part
          Ok("978-0-306-40615-7", "0306406152", row + pad) + Refused("wrong-digit-count", pad + row), 1},
         // A cell with a line break, quoted as Excel saves it, and ditto marks, which it does not quote.
-        {"to13 --column 3", "\"A\n(new)\"\tX\t4101010102\r\n\"\t\"\t4-10-101001-3\r\n",
-         Ok("978-4101010106", "4101010102", "\"A\n(new)\"\tX\t4101010102") +
+        {"to13 --column 3", "\"A\tB\n(new)\"\tX\t4101010102\r\n\"\t\"\t4-10-101001-3\r\n",
+         Ok("978-4101010106", "4101010102", "\"A\tB\n(new)\"\tX\t4101010102") +
              Ok("978-4-10-101001-4", "4101010013", "\"\t\"\t4-10-101001-3"),
          0},
         // A quote inside a cell opens nothing, whatever follows.
