@@ -1,14 +1,14 @@
 // The choice of a table's ISBN column, as a person would make it, and of its heading.
 #include <gtest/gtest.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "isbn_column.h"
+#include "tabbed_text.h"
 
 namespace {
-
-using Table = std::vector<std::vector<std::string>>;
 
 TEST(IsbnColumn, HeadingsThatNameIsbn)
 {
@@ -21,81 +21,55 @@ TEST(IsbnColumn, HeadingsThatNameIsbn)
     }
 }
 
-// Order numbers, of which three pass the ISBN-10 check by chance.
-Table WithOrderNumbers(Table table)
+// Two books among ten, beside order numbers of which three pass the ISBN-10 check by chance.
+std::string OrderNumbers()
 {
     const char* const kNumbers[] = {"1234500000", "1234500035", "1234500140", "2000000000", "2000000001",
                                     "2000000003", "2000000004", "2000000005", "2000000006", "2000000007"};
-    for (std::size_t row = 1; row < table.size(); ++row) table[row].push_back(kNumbers[(row - 1) % 10]);
+    std::string table = "書名\tISBN\t注文番号\r\n";
+    for (int row = 0; row < 10; ++row) {
+        table += "本\t" +
+                 std::string(row == 2   ? "4101010013"
+                             : row == 6 ? "0306406152"
+                                        : "") +
+                 "\t" + kNumbers[row] + "\r\n";
+    }
     return table;
 }
 
 const struct {
-    const char* name;
-    Table table;
-    bool found;
-    std::size_t column;
+    std::string table;   // as copied
+    int column;          // chosen; -1 when no cell converts
     std::vector<std::size_t> offered;
     bool heading;
 } kColumnCases[] = {
-    {"two books among ten beside order numbers",
-     WithOrderNumbers({{"書名", "ISBN", "注文番号"},
-                       {"a", ""},
-                       {"b", ""},
-                       {"c", "4101010013"},
-                       {"d", ""},
-                       {"e", ""},
-                       {"f", ""},
-                       {"g", "0306406152"},
-                       {"h", ""},
-                       {"i", ""},
-                       {"j", ""}}),
-     true,
-     1,
-     {},
-     true},
-    {"two columns alike", {{"4101010013", "0306406152"}, {"0306406152", "4101010013"}}, true, 0, {0, 1}, false},
-    {"a column converting two in three beside a full one",
-     {{"4101010013", "0306406152"}, {"0306406152", "x"}, {"4101010013", "4101010013"}, {"0306406152", ""}},
-     true,
-     0,
-     {},
-     false},
-    {"a heading naming ISBN over mistyped rows", {{"ISBN"}, {"4101010013"}, {"x"}, {"y"}}, true, 0, {0}, true},
-    {"one book in three", {{"a", "4101010013"}, {"b", "x"}, {"c", "y"}}, true, 1, {1}, false},
-    {"a named column beside one alike", {{"ISBN", "番号"}, {"4101010013", "0306406152"}}, true, 0, {}, true},
-    {"two named columns alike",
-     {{"ISBN", "旧ISBN"}, {"4101010013", "0306406152"}, {"0306406152", "4101010013"}},
-     true,
-     0,
-     {0, 1},
-     true},
-    {"a heading over a column filled in 4 of 10",
-     {{"番号"}, {"4101010013"}, {""}, {""}, {"0306406152"}, {""}, {"4101010013"}, {""}, {""}, {"0306406152"}, {""}},
-     true,
-     0,
-     {},
-     true},
-    {"an empty first cell", {{""}, {"4101010013"}, {"0306406152"}}, true, 0, {}, false},
-    {"a mistyped first ISBN", {{"4-10-101001-4"}, {"4101010013"}, {"0306406152"}}, true, 0, {}, false},
-    {"nothing converts", {{"書名", "価格"}, {"本", "100"}}, false, 0, {}, false},
+    {OrderNumbers(), 1, {}, true},
+    {"4101010013\t0306406152\r\n0306406152\t4101010013\r\n", 0, {0, 1}, false},   // two alike
+    {"4101010013\t0306406152\r\n0306406152\tx\r\n4101010013\t4101010013\r\n0306406152\t\r\n", 0, {}, false},
+    {"本\t4101010013\r\n本\tx\r\n本\ty\r\n", 1, {1}, false},     // one ISBN in three
+    {"ISBN\r\n4101010013\r\nx\r\ny\r\n", 0, {0}, true},          // a heading that names ISBN
+    {"ISBN\t番号\r\n4101010013\t0306406152\r\n", 0, {}, true},   // the name decides
+    {"ISBN\t旧ISBN\r\n4101010013\t0306406152\r\n0306406152\t4101010013\r\n", 0, {0, 1}, true},
+    {"番号\r\n4101010013\r\n\r\n\r\n0306406152\r\n\r\n4101010013\r\n\r\n\r\n0306406152\r\n\r\n", 0, {}, true},
+    {"\r\n4101010013\r\n0306406152\r\n", 0, {}, false},                // an empty first cell
+    {"4-10-101001-4\r\n4101010013\r\n0306406152\r\n", 0, {}, false},   // a mistyped first ISBN
+    {"書名\t価格\r\n本\t100\r\n", -1, {}, false},
 };
 
 TEST(IsbnColumn, ChoosesAsAPersonWould)
 {
     for (const auto& row : kColumnCases) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE(row.table.substr(0, 60));
         ColumnTally tally(kTo13);
-        for (const std::vector<std::string>& cells : row.table) {
-            for (const std::string& cell : cells)
-                tally.Cell(cell, tally.Rows() == 0 && NamesIsbn(std::string_view(cell)));
+        ForEachRow(std::string_view(row.table), [&tally](std::span<const TabbedCell<char>> cells) {
+            for (const TabbedCell<char>& cell : cells) tally.Cell(cell.raw, tally.Rows() == 0 && NamesIsbn(cell.raw));
             tally.EndRow();
-        }
+        });
         const ColumnChoice choice = tally.Choose();
-        EXPECT_EQ(choice.found, row.found);
-        EXPECT_EQ(choice.column, row.column);
+        EXPECT_EQ(choice.found, row.column >= 0);
+        EXPECT_EQ(choice.column, static_cast<std::size_t>(std::max(row.column, 0)));
         EXPECT_EQ(choice.offered, row.offered);
-        EXPECT_EQ(tally.FirstRowIsHeading(row.column), row.heading);
+        EXPECT_EQ(tally.FirstRowIsHeading(choice.column), row.heading);
     }
 }
 
