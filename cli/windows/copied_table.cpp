@@ -17,9 +17,10 @@ bool SameText(std::wstring_view cell, std::string_view utf8, std::wstring& scrat
 {
     const bool ascii =
         std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii)
+    if (ascii) {
         return std::equal(cell.begin(), cell.end(), utf8.begin(), utf8.end(),
                           [](wchar_t w, char c) { return w == static_cast<wchar_t>(c); });
+    }
     scratch.resize(utf8.size());
     scratch.resize(static_cast<std::size_t>(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
                                                                 scratch.data(), static_cast<int>(scratch.size()))));
