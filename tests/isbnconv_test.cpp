@@ -529,6 +529,7 @@ DWORD WINAPI HoldClipboardBriefly(void* opened)
 TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
 {
     const std::wstring column = L"4-10-101001-3\r\n";
+    const std::wstring books = L"書名\tISBN\r\nA\t4101010013\r\nB\t0306406152\r\n";
     std::wstring tooMany;
     for (int row = 0; row <= 1048576; ++row) tooMany += L"\r\n";
     const struct {
@@ -550,14 +551,22 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         {column, {L"1"}, kClipboardEmptiedText, L"(no text)", [] {}, RefuseHtml},
         {L"4101010013\t0306406152\r\n", {L"1", L""}, kClipboardUnchangedText, L"4101010013\t0306406152\r\n"},
         {tooMany, {}, kTooLargeText, tooMany},   // one row more than a sheet holds
-        // The XML form's row one below the text's: no result is placed by guess.
-        {L"書名\tISBN\r\nA\t4101010013\r\n",
+        // The XML form without the text's second row, or with another string: no result
+        // is placed by guess.
+        {books,
          {L"1"},
          kFormsDisagreeText,
-         L"書名\tISBN\r\nA\t4101010013\r\n",
+         books,
          [] {},
          nullptr,
-         Spreadsheet(XmlRow({"S 書名", "S ISBN"}) + XmlRow({"S A", "N 4101010013"}, " ss:Index=\"3\""))},
+         Spreadsheet(XmlRow({"S 書名", "S ISBN"}) + XmlRow({"S B", "N 306406152"}, " ss:Index=\"3\""))},
+        {books,
+         {L"1"},
+         kFormsDisagreeText,
+         books,
+         [] {},
+         nullptr,
+         Spreadsheet(XmlRow({"S 書名", "S ISBN"}) + XmlRow({"S A", "N 4101010013"}) + XmlRow({"S C", "N 306406152"}))},
     };
     for (const auto& run : kCases) {
         SCOPED_TRACE(Utf8(run.shown.substr(0, 20)));

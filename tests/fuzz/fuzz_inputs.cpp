@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+#include "agency_hyphens.h"
 #include "compound_file.h"
 #include "conversion.h"
 #include "isbn_column.h"
@@ -46,6 +47,21 @@ std::string WithoutHyphens(std::string_view text)
     return digits;
 }
 
+// An ISBN with the agency's hyphens is itself with hyphens added, and converts to the
+// same digits as it did without them.
+void CheckAgencyHyphens(const std::string& digits13, std::string_view isbn10)
+{
+    char isbn13[kLongestHyphenated];
+    const std::string hyphenated13(isbn13, PutAgencyIsbn13(digits13, isbn13));
+    Require(WithoutHyphens(hyphenated13) == digits13);
+    Require(ConvertNew2Old(hyphenated13).outcome == ConversionOutcome::Converted);
+    Require(ConvertNew2Old(hyphenated13).asinText == isbn10);
+    char written10[kLongestHyphenated];
+    const std::string hyphenated10(written10, PutAgencyIsbn10(digits13, isbn10, written10));
+    Require(WithoutHyphens(hyphenated10) == isbn10);
+    Require(WithoutHyphens(ConvertOld2New(hyphenated10).isbnText) == digits13);
+}
+
 void CheckConversions(std::string_view input)
 {
     for (const bool toIsbn13 : {true, false}) {
@@ -61,6 +77,7 @@ void CheckConversions(std::string_view input)
         Require(back.outcome == ConversionOutcome::Converted);
         Require(WithoutHyphens(back.isbnText) == WithoutHyphens(input));
         Require(std::strcmp(back.asinText, result.asinText) == 0);
+        CheckAgencyHyphens(WithoutHyphens(toIsbn13 ? result.isbnText : back.isbnText), result.asinText);
     }
 }
 
