@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "agency_hyphens.h"
 #include "conversion.h"
 #include "tabbed_text.h"
 
@@ -120,11 +121,33 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
 
     // Each array is copied whole and the next field starts where its text ends.
     place = PutField(place, status.text, status.length);
-    place = PutField(place, result.isbnText, isbnLength);
+    if (hyphens_ != Hyphens::AsTyped && converted) [[unlikely]] {
+        place = PutIsbn(input, result, place);
+    } else {
+        place = PutField(place, result.isbnText, isbnLength);
+    }
     *place++ = '\t';
     place = PutField(place, result.asinText, asinLength);
     *place++ = '\t';
     return place;
+}
+
+char* BatchConverter::PutIsbn(std::string_view input, const ConversionResult& result, char* place) const
+{
+    // The ISBN-13's digits: the result's going to 13, the input's going to 10.
+    char digits13[13];
+    std::size_t count = 0;
+    for (const char c : &direction_ == &kTo13 ? std::string_view(result.isbnText) : input) {
+        if (c != '-' && count < sizeof digits13) digits13[count++] = c;
+    }
+    const std::string_view isbn13(digits13, count);
+    const std::string_view isbn10(result.asinText, kAsinLength);
+    if (hyphens_ == Hyphens::Agency) {
+        return &direction_ == &kTo13 ? PutAgencyIsbn13(isbn13, place) : PutAgencyIsbn10(isbn13, isbn10, place);
+    }
+    const std::string_view digits = &direction_ == &kTo13 ? isbn13 : isbn10;
+    std::memcpy(place, digits.data(), digits.size());
+    return place + digits.size();
 }
 
 // Whether a long line lacks the column, or what its column holds past the first

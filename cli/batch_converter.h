@@ -46,11 +46,17 @@ constexpr std::string_view StatusName(ConversionOutcome outcome)
 // The status of an input with fewer fields than the column asked for.
 inline constexpr std::string_view kMissingColumnStatus = "missing-column";
 
+// How a converted ISBN is written: with the hyphens typed (the dialogs' rule: the prefix
+// and its hyphen, then the input's own), with the agency's hyphens (agency_hyphens.h;
+// digits alone where the agency's table has none to give), or as digits alone.
+enum class Hyphens { AsTyped, Agency, None };
+
 class BatchConverter {
 public:
     // Column 0 converts each input whole; column N its Nth TAB-separated field.
-    BatchConverter(const Direction& direction, OutputBuffer& out, std::size_t column = 0)
-        : direction_(direction), out_(out), column_(column)
+    BatchConverter(const Direction& direction, OutputBuffer& out, std::size_t column = 0,
+                   Hyphens hyphens = Hyphens::AsTyped)
+        : direction_(direction), out_(out), column_(column), hyphens_(hyphens)
     {}
 
     void Line(std::string_view input)
@@ -102,10 +108,13 @@ public:
 
 private:
     void WriteFields(std::string_view input);
+    // The converted ISBN of `input` written as hyphens_ says; returns the end.
+    char* PutIsbn(std::string_view input, const ConversionResult& result, char* place) const;
 
     const Direction& direction_;
     OutputBuffer& out_;
     std::size_t column_;
+    Hyphens hyphens_;
     std::size_t counts_[kOutcomeCount] = {};   // by ConversionOutcome, Converted first
     std::size_t longLines_ = 0;
     std::size_t missingColumns_ = 0;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "agency_hyphens.h"
 #include "batch_converter.h"
 #include "byte_order_mark.h"
 #include "line_splitter.h"
@@ -20,7 +21,7 @@ namespace {
 enum ExitStatus { AllConverted = 0, SomeRefused = 1, UsageError = 2, InputOutputError = 3 };
 
 constexpr char kUsage[] =
-    "usage: isbnconv to13|to10 [--column N] [--] [INPUT...]\n"
+    "usage: isbnconv to13|to10 [--column N] [--hyphens as-typed|agency|none] [--] [INPUT...]\n"
     "       isbnconv --help | --version\n"
     "\n"
     "  to13  ISBN-10 to ISBN-13 (prefix 978)\n"
@@ -29,6 +30,9 @@ constexpr char kUsage[] =
     "  --column N  convert the Nth TAB-separated field of each input (N from 1); a field\n"
     "              in quotes that holds a line break is one field, and its line breaks\n"
     "              do not end the input, as in Excel's tab-separated text\n"
+    "  --hyphens   how the converted ISBN is written: as-typed (the default: 978- and the\n"
+    "              input's own hyphens), agency (the ISBN agency's hyphens, as its range\n"
+    "              table says; digits alone where it has none to give), none (digits alone)\n"
     "\n"
     "Without INPUT, reads one input per line from standard input.\n"
     "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated.\n"
@@ -56,8 +60,21 @@ bool ParseColumn(std::string_view text, std::size_t& column)
 
 int PrintVersion()
 {
-    std::puts("isbnconv " QUENZEL_VERSION);
+    std::printf("isbnconv " QUENZEL_VERSION " (ISBN ranges of %s)\n", kAgencyRangesDateText);
     return AllConverted;
+}
+
+bool ParseHyphens(std::string_view text, Hyphens& hyphens)
+{
+    if (text == "as-typed")
+        hyphens = Hyphens::AsTyped;
+    else if (text == "agency")
+        hyphens = Hyphens::Agency;
+    else if (text == "none")
+        hyphens = Hyphens::None;
+    else
+        return false;
+    return true;
 }
 
 // With a column, a line is a row of cells, whose quoted cells may hold line ends.
@@ -107,6 +124,7 @@ int main(int argc, char** argv)
     // Options may follow the direction until "--"; any other argument is an input,
     // one that starts with a single hyphen included.
     std::size_t column = 0;
+    Hyphens hyphens = Hyphens::AsTyped;
     for (; next < argc; ++next) {
         const std::string_view arg = argv[next];
         if (arg == "--") {
@@ -125,12 +143,17 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "isbnconv: bad column '%s'\n", argv[next]);
             return Usage(stderr, UsageError);
         }
+        if (arg == "--hyphens") {
+            if (++next < argc && ParseHyphens(argv[next], hyphens)) continue;
+            std::fprintf(stderr, "isbnconv: --hyphens takes as-typed, agency or none\n");
+            return Usage(stderr, UsageError);
+        }
         std::fprintf(stderr, "isbnconv: unknown option '%s'\n", argv[next]);
         return Usage(stderr, UsageError);
     }
 
     static OutputBuffer out(stdout, StandardOutputIsTerminal());
-    BatchConverter converter(*direction, out, column);
+    BatchConverter converter(*direction, out, column, hyphens);
 
     bool readOk = true;
     if (next < argc) {

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "agency_hyphens.h"
+
 #ifdef _WIN32
 
 #include "clipboard.h"
@@ -99,7 +101,19 @@ TEST(Isbnconv, WritesOneRecordPerInput)
         {"to13",   // a byte-order mark counts only at the very start
          kBom + "0306406152\n" + kBom + "0306406152",
          Ok("978-0306406157", "0306406152", "0306406152") + Refused("invalid-data", kBom + "0306406152"), 1},
-        {"--version", "", "isbnconv " QUENZEL_VERSION "\n", 0},
+        {"--version", "", "isbnconv " QUENZEL_VERSION " (ISBN ranges of " + std::string(kAgencyRangesDateText) + ")\n",
+         0},
+        // The agency's hyphens, misplaced ones mended; digits alone where its table has
+        // none to give (group 611 has no registrant yet), or where asked for.
+        {"to13 --hyphens agency 4-101-01001-3 0306406152 6111234560 x", "",
+         Ok("978-4-10-101001-4", "4101010013", "4-101-01001-3") + Ok("978-0-306-40615-7", "0306406152", "0306406152") +
+             Ok("9786111234565", "6111234560", "6111234560") + Refused("wrong-digit-count", "x"),
+         1},
+        {"to10 --hyphens agency", "978-4101010014\n", Ok("4-10-101001-3", "4101010013", "978-4101010014"), 0},
+        {"to13 --hyphens none --column 2", "A\t4-10-101001-3\n", Ok("9784101010014", "4101010013", "A\t4-10-101001-3"),
+         0},
+        {"to10 --hyphens none 978-4-10-101001-4", "", Ok("4101010013", "4101010013", "978-4-10-101001-4"), 0},
+        {"to13 --hyphens 0306406152", "", "", 2},
         {"", "0306406152\n", "", 2},
         {"to11 0306406152", "", "", 2},
         {"to13 --bogus 0306406152", "", "", 2},

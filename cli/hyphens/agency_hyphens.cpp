@@ -21,11 +21,10 @@ std::uint32_t Number(std::string_view digits)
 const RegistrationGroup* FindGroup(std::uint16_t prefix, std::uint8_t length, std::uint32_t group)
 {
     const auto key = std::tuple(prefix, length, group);
-    const auto found =
-        std::lower_bound(std::begin(kRegistrationGroups), std::end(kRegistrationGroups), key,
-                         [](const RegistrationGroup& row, const auto& wanted) {
-                             return std::tuple(row.prefix, row.length, row.group) < wanted;
-                         });
+    const auto found = std::lower_bound(std::begin(kRegistrationGroups), std::end(kRegistrationGroups), key,
+                                        [](const RegistrationGroup& row, const auto& wanted) {
+                                            return std::tuple(row.prefix, row.length, row.group) < wanted;
+                                        });
     if (found == std::end(kRegistrationGroups) || std::tuple(found->prefix, found->length, found->group) != key) {
         return nullptr;
     }
