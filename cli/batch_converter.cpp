@@ -122,7 +122,7 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
     // Each array is copied whole and the next field starts where its text ends.
     place = PutField(place, status.text, status.length);
     if (hyphens_ != Hyphens::AsTyped && converted) [[unlikely]] {
-        place = PutIsbn(input, result, place);
+        place = PutConvertedIsbn(direction_, hyphens_, input, result, place);
     } else {
         place = PutField(place, result.isbnText, isbnLength);
     }
@@ -132,20 +132,26 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
     return place;
 }
 
-char* BatchConverter::PutIsbn(std::string_view input, const ConversionResult& result, char* place) const
+Isbn13Digits::Isbn13Digits(const Direction& direction, std::string_view input, const ConversionResult& result)
+    : digits{}
 {
-    // The ISBN-13's digits: the result's going to 13, the input's going to 10.
-    char digits13[13];
     std::size_t count = 0;
-    for (const char c : &direction_ == &kTo13 ? std::string_view(result.isbnText) : input) {
-        if (c != '-' && count < sizeof digits13) digits13[count++] = c;
+    for (const char c : &direction == &kTo13 ? std::string_view(result.isbnText) : input) {
+        if (c != '-' && count < sizeof digits) digits[count++] = c;
     }
-    const std::string_view isbn13(digits13, count);
+}
+
+char* PutConvertedIsbn(const Direction& direction, Hyphens hyphens, std::string_view input,
+                       const ConversionResult& result, char* place)
+{
+    if (hyphens == Hyphens::LikeInput) hyphens = input.find('-') != input.npos ? Hyphens::Agency : Hyphens::None;
+    const Isbn13Digits isbn13(direction, input, result);
     const std::string_view isbn10(result.asinText, kAsinLength);
-    if (hyphens_ == Hyphens::Agency) {
-        return &direction_ == &kTo13 ? PutAgencyIsbn13(isbn13, place) : PutAgencyIsbn10(isbn13, isbn10, place);
+    const bool to13 = &direction == &kTo13;
+    if (hyphens == Hyphens::Agency) {
+        return to13 ? PutAgencyIsbn13(isbn13.View(), place) : PutAgencyIsbn10(isbn13.View(), isbn10, place);
     }
-    const std::string_view digits = &direction_ == &kTo13 ? isbn13 : isbn10;
+    const std::string_view digits = to13 ? isbn13.View() : isbn10;
     std::memcpy(place, digits.data(), digits.size());
     return place + digits.size();
 }

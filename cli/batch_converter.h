@@ -48,8 +48,22 @@ inline constexpr std::string_view kMissingColumnStatus = "missing-column";
 
 // How a converted ISBN is written: with the hyphens typed (the dialogs' rule: the prefix
 // and its hyphen, then the input's own), with the agency's hyphens (agency_hyphens.h;
-// digits alone where the agency's table has none to give), or as digits alone.
-enum class Hyphens { AsTyped, Agency, None };
+// digits alone where the agency's table has none to give), as digits alone, or like the
+// input: the agency's hyphens where it has hyphens, digits alone where it has none.
+enum class Hyphens { AsTyped, Agency, None, LikeInput };
+
+// The 13 digits of the ISBN-13 on either side of a conversion of `input`: the result's
+// going to 13, the input's going to 10.
+struct Isbn13Digits {
+    char digits[13];
+    Isbn13Digits(const Direction& direction, std::string_view input, const ConversionResult& result);
+    std::string_view View() const { return {digits, sizeof digits}; }
+};
+
+// Writes the ISBN that converting `input` gave, as `hyphens` says; returns the end. Room
+// for 17 characters.
+char* PutConvertedIsbn(const Direction& direction, Hyphens hyphens, std::string_view input,
+                       const ConversionResult& result, char* place);
 
 class BatchConverter {
 public:
@@ -108,8 +122,6 @@ public:
 
 private:
     void WriteFields(std::string_view input);
-    // The converted ISBN of `input` written as hyphens_ says; returns the end.
-    char* PutIsbn(std::string_view input, const ConversionResult& result, char* place) const;
 
     const Direction& direction_;
     OutputBuffer& out_;

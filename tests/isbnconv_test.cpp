@@ -219,7 +219,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     fs::remove_all(folder);
     fs::create_directories(folder);
     const std::map<std::wstring, std::string> inputs = {
-        {L"一覧.txt", kBom + "4-10-101001-3\r\n\r\n4 10 101001 3"},
+        {L"一覧.txt", kBom + "4-101-01001-3\r\n\r\n4 10 101001 3"},
         {L"一覧_ISBN13.txt", "already here"},
         {L"books", "4101010013\n" + std::string(600, '1')},   // more than a compound file's header
         {L"books_ISBN13.txt.tmp", "left over"},
@@ -254,10 +254,10 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     EXPECT_EQ(RunDesktopSession({}, onWindow, onWindow.cancellation), 1);
 
     const std::map<std::wstring, std::string> results = {
-        {L"一覧_ISBN13 (2).txt", kBom + Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n") +
+        {L"一覧_ISBN13 (2).txt", kBom + Ok("978-4-10-101001-4", "4101010013", "4-101-01001-3", "\r\n") +
                                      Refused("no-input", "", "\r\n") +
                                      Refused("invalid-data", "4 10 101001 3", "\r\n")},
-        {L"books_ISBN13 (2).txt", Ok("978-4101010014", "4101010013", "4101010013", "\r\n") +
+        {L"books_ISBN13 (2).txt", Ok("9784101010014", "4101010013", "4101010013", "\r\n") +
                                       Refused("wrong-digit-count", std::string(600, '1'), "\r\n")},
         {L"utf16_ISBN13.txt", "\xFF\xFE" +
                                   Utf16(Ok("978-4-10-101001-4", "4101010013", "4-10-101001-3", "\r\n"), false) +
@@ -265,7 +265,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"sheet_ISBN13.txt",
          "\xFF\xFE" + Utf16("status\tISBN-13\tASIN\tTitle\tISBN\r\n", false) +
              Utf16(Ok("978-4-10-101001-4", "4101010013", "\"A\n(new)\"\t4-10-101001-3", "\r\n"), false) +
-             Utf16(Ok("978-0306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
+             Utf16(Ok("9780306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
         {L"list 13_ISBN10.txt",
          "\xFE\xFF" + Utf16(Ok("4-10-101001-3", "4101010013", "978-4-10-101001-4", "\r\n"), true)},
     };
@@ -337,7 +337,10 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
         {L"本 <&>\"題\"", "", "", "使えない文字、ハイフンの数や位置の誤り"},   // quotes as they stand
         {L" 0306406152 ", "", "", "文字数が違う"},
         {L"978-4-10-101001-4", "", "", "ISBN-13 です（2 の向きで変換できます）"},
-        {L"0306406152", "978-0306406157", "0306406152", ""},
+        {L"0306406152", "9780306406157", "0306406152", ""},
+        {L"4-101-01001-3", "978-4-10-101001-4", "4101010013", ""},   // the agency's hyphens where the user's were
+        {L"6111234560", "9786111234565", "6111234560",               // in a group with no registrant yet
+         "国際 ISBN 機関の表（" + std::string(kAgencyRangesDateText) + "）にない範囲の番号。打ち間違いかもしれません"},
     };
     std::wstring column = L"ISBN\r\n";   // a heading
     std::string text = "ISBN-13\tASIN\t理由\r\n";
@@ -353,7 +356,7 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     console.answers = {L"1"};
     EXPECT_EQ(RunDesktopSession({}, console, console.cancellation), 1);
     EXPECT_EQ(Utf8(ClipboardText()), text);
-    EXPECT_NE(console.shown.find(L"8" + std::wstring(kClipboardOfferText)), std::wstring::npos);
+    EXPECT_NE(console.shown.find(L"10" + std::wstring(kClipboardOfferText)), std::wstring::npos);
     EXPECT_EQ(console.shown.find(L"(no-input)"), std::wstring::npos) << "status words belong to result files";
     EXPECT_NE(console.shown.find(kClipboardDoneText), std::wstring::npos);
 
@@ -415,8 +418,8 @@ std::wstring SparseTable(std::wstring& results)
     for (int book = 0; book < 60; ++book) {
         const wchar_t* isbn = book == 10 ? L"4101010013" : book == 40 ? L"0306406152" : L"";
         copied += L"本\t" + std::wstring(isbn) + L"\t" + std::to_wstring(1234500000 + book * 7) + L"\r\n";
-        results += book == 10   ? L"978-4101010014\t4101010013\t\r\n"
-                   : book == 40 ? L"978-0306406157\t0306406152\t\r\n"
+        results += book == 10   ? L"9784101010014\t4101010013\t\r\n"
+                   : book == 40 ? L"9780306406157\t0306406152\t\r\n"
                                 : L"\t\t空の行\r\n";
     }
     return copied;
@@ -435,8 +438,8 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
     const std::wstring ditto = Copied(
         {L"書名\t版\tISBN", L"A\t\"\t4101010013", L"B\t新版\t0306406152", L"C\t\"\t4088725093", L"D\t2版\t4101010013"});
     const std::wstring dittoResults =
-        L"ISBN-13\tASIN\t理由\r\n978-4101010014\t4101010013\t\r\n978-0306406157\t0306406152\t\r\n"
-        L"978-4088725093\t4088725093\t\r\n978-4101010014\t4101010013\t\r\n";
+        L"ISBN-13\tASIN\t理由\r\n9784101010014\t4101010013\t\r\n9780306406157\t0306406152\t\r\n"
+        L"9784088725093\t4088725093\t\r\n9784101010014\t4101010013\t\r\n";
     const std::string dittoForm =
         Spreadsheet(XmlRow({"S 書名", "S 版", "S ISBN"}) + XmlRow({"S A", "S \"", "N 4101010013"}) +
                     XmlRow({"S B", "S 新版", "N 306406152"}) + XmlRow({"S C", "S &quot;", "N 4088725093"}) +
@@ -454,7 +457,7 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
         {books,
          {L"1"},
          {L"左から 2 列目（見出し: ISBN-10）を変換します。\n" + std::wstring(kHeadingRowText)},
-         L"ISBN-13\tASIN\t理由\r\n978-4-10-101001-4\t4101010013\t\r\n978-0306406157\t0306406152\t\r\n"},
+         L"ISBN-13\tASIN\t理由\r\n978-4-10-101001-4\t4101010013\t\r\n9780306406157\t0306406152\t\r\n"},
         {books,
          {L"2"},
          {L"左から 3 列目（見出し: ISBN-13）を変換します。\n"},
@@ -462,12 +465,11 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
         {L"4101010013\t0306406152\r\n",
          {L"1", L"3", L"２"},
          {L"  2   左から 2 列目   変換できるセル 1 / 1\n" + std::wstring(kColumnNumberText) + kColumnAgainText},
-         L"978-0306406157\t0306406152\t\r\n"},
+         L"9780306406157\t0306406152\t\r\n"},
         {L"本\t4-10-101001-4\r\n本\t4101010013\r\n本\t0306406152\r\n",
          {L"1"},
          {L"左から 2 列目を変換します。\n"},
-         L"\t\t末尾1桁（チェック数字）が誤っている\r\n978-4101010014\t4101010013\t\r\n978-"
-         L"0306406157\t0306406152\t\r\n"},
+         L"\t\t末尾1桁（チェック数字）が誤っている\r\n9784101010014\t4101010013\t\r\n9780306406157\t0306406152\t\r\n"},
         // Ditto marks, which Excel does not quote, as text alone and with the XML form;
         // a wrong number at the offer is asked again.
         {ditto, {L"3", L"1"}, {L"5 行 3 列", kChooseAgainText}, dittoResults},
@@ -484,7 +486,7 @@ TEST(ClipboardSession, ConvertsTheIsbnColumnOfATable)
         {Copied({L"書名\tISBN", L"本\t0306406152", L"本\t7123450", L"本\t123456788"}),
          {L"1"},
          {kZerosRestoredText + std::wstring(L"1\n")},
-         L"ISBN-13\tASIN\t理由\r\n978-0306406157\t0306406152\t\r\n978-0007123452\t0007123450\t先頭の 0 を補って変換"
+         L"ISBN-13\tASIN\t理由\r\n9780306406157\t0306406152\t\r\n9780007123452\t0007123450\t先頭の 0 を補って変換"
          L"\r\n\t\t文字数が違う\r\n",
          NumberTable({"306406152", "7123450", "123456788"})},
         // Rows and cells of the XML form placed by ss:Span and ss:Index.

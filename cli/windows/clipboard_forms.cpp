@@ -96,11 +96,11 @@ void ClipboardForms::Heading(const char* isbnHeading)
     Html("</td></tr>\r\n");
 }
 
-void ClipboardForms::Row(const ConversionResult& result, const wchar_t* note)
+void ClipboardForms::Row(const char* isbn, const ConversionResult& result, const wchar_t* note)
 {
     const wchar_t* const reason =
         note != nullptr ? note : kRefusalReasonWords[static_cast<std::size_t>(result.outcome)];
-    Text(result.isbnText);
+    Text(isbn);
     Text("\t");
     Text(result.asinText);
     Text("\t");
@@ -108,7 +108,7 @@ void ClipboardForms::Row(const ConversionResult& result, const wchar_t* note)
     Text("\r\n");
 
     Html("<tr>");
-    for (const char* digits : {result.isbnText, result.asinText}) {
+    for (const char* digits : {isbn, result.asinText}) {
         Html(kTextCell);
         Html(digits);
         Html("</td>");

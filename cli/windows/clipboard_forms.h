@@ -29,8 +29,9 @@ public:
 
     // The heading row of a table's results: "ISBN-13" or "ISBN-10", "ASIN" and the reason's.
     void Heading(const char* isbnHeading);
-    // A converted row's note, when given, takes the reason's place.
-    void Row(const ConversionResult& result, const wchar_t* note = nullptr);
+    // `isbn` is the result's ISBN as it is to be written (NUL-terminated; empty for a
+    // refused row); a note, when given, takes the reason's place.
+    void Row(const char* isbn, const ConversionResult& result, const wchar_t* note = nullptr);
     // Ends both forms; after it, each has exactly the measured size.
     void Finish();
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "agency_hyphens.h"
 #include "ansi_text.h"
 #include "answers.h"
 #include "clipboard.h"
@@ -69,17 +70,38 @@ struct ChosenColumn {
     bool heading = false;
 };
 
-// A result's reason when the row says more than its outcome: zeros put back, a number
-// cut short, an ISBN of the other kind.
-const wchar_t* NoteOf(const ConversionResult& result, const CellText& cell, const Direction& direction)
+// A converted ISBN in a range that the agency's table does not assign, as of its date.
+const wchar_t* UnassignedNote()
 {
-    if (cell.zeroRestored) return kZeroRestoredNote;
-    if (result.outcome == ConversionOutcome::Converted) return nullptr;
-    if (cell.cutShort) return kCutShortNote;
-    if (OtherDirection(direction).convert(cell.ansi).outcome == ConversionOutcome::Converted) {
-        return kOtherDirectionNotes[&direction == &kTo13 ? 0 : 1];
+    static const std::wstring note =
+        kUnassignedBeforeText + std::wstring(kAgencyRangesDateText, kAgencyRangesDateText + 10) + kUnassignedAfterText;
+    return note.c_str();
+}
+
+// A result row as it is written: the ISBN with hyphens where the user wrote some, and the
+// reason, when the row says more than its outcome (a range no publisher holds, zeros put
+// back, a number cut short, an ISBN of the other kind).
+struct RowWritten {
+    char isbn[kLongestHyphenated + 1] = {};
+    const wchar_t* note = nullptr;
+    bool unassigned = false;
+    bool otherKind = false;
+};
+
+RowWritten Written(const ConversionResult& result, const CellText& cell, const Direction& direction)
+{
+    RowWritten row;
+    if (result.outcome == ConversionOutcome::Converted) {
+        *PutConvertedIsbn(direction, Hyphens::LikeInput, cell.ansi, result, row.isbn) = '\0';
+        row.unassigned = !AgencySplit(Isbn13Digits(direction, cell.ansi, result).View());
+        row.note = row.unassigned ? UnassignedNote() : cell.zeroRestored ? kZeroRestoredNote : nullptr;
+        return row;
     }
-    return nullptr;
+    row.otherKind = OtherDirection(direction).convert(cell.ansi).outcome == ConversionOutcome::Converted;
+    row.note = cell.cutShort   ? kCutShortNote
+               : row.otherKind ? kOtherDirectionNotes[&direction == &kTo13 ? 0 : 1]
+                               : nullptr;
+    return row;
 }
 
 // Converts the chosen cell of every row but the heading, in order, handing on each
@@ -151,16 +173,18 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
     std::size_t numbers = 0;
     std::size_t zerosRestored = 0;
     std::size_t otherDirection = 0;
+    std::size_t unassigned = 0;
     bool cutShort = false;
     if (chosen.heading) measured.Heading(isbnHeading);
     ConvertRows(table, direction, chosen, [&](const ConversionResult& result, const CellText& cell) {
         ++report.counts[static_cast<std::size_t>(result.outcome)];
         numbers += cell.number ? 1 : 0;
         zerosRestored += cell.zeroRestored ? 1 : 0;
-        const wchar_t* const note = NoteOf(result, cell, direction);
-        otherDirection += note == kOtherDirectionNotes[0] || note == kOtherDirectionNotes[1] ? 1 : 0;
+        const RowWritten row = Written(result, cell, direction);
+        otherDirection += row.otherKind ? 1 : 0;
+        unassigned += row.unassigned ? 1 : 0;
         cutShort = cutShort || cell.cutShort;
-        measured.Row(result, note);
+        measured.Row(row.isbn, result, row.note);
     });
     if (!ResultsWithinLimit(measured.TextBytes(), measured.HtmlBytes())) {
         console.Write(kTooLargeText);
@@ -178,16 +202,19 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
         ClipboardForms forms(measured, static_cast<wchar_t*>(textPlace.Place()), static_cast<char*>(htmlPlace.Place()));
         if (chosen.heading) forms.Heading(isbnHeading);
         ConvertRows(table, direction, chosen, [&](const ConversionResult& result, const CellText& cell) {
-            forms.Row(result, NoteOf(result, cell, direction));
+            const RowWritten row = Written(result, cell, direction);
+            forms.Row(row.isbn, result, row.note);
         });
         forms.Finish();
     }
     console.Write(L"\n");
     DescribeLines(report, StatusWords::Left, console);
     if (otherDirection > 0) console.Write(kOtherDirectionRowsText + std::to_wstring(otherDirection) + L"\n");
+    if (unassigned > 0) console.Write(kUnassignedRowsText + std::to_wstring(unassigned) + L"\n");
     if (numbers > 0) console.Write(kNumberCellsText + std::to_wstring(numbers) + L"\n");
     if (zerosRestored > 0) console.Write(kZerosRestoredText + std::to_wstring(zerosRestored) + L"\n");
     if (cutShort) console.Write(kCutShortNumbersText);
+    console.Write(kHyphensLikeInputText);
     const ClipboardAccess written = WriteClipboard(text, html, sequence);
     console.Write(WrittenText(written));
     return written == ClipboardAccess::Done && report.counts[0] == table.rows - (chosen.heading ? 1 : 0) ? 0 : 1;

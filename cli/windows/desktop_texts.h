@@ -92,6 +92,13 @@ inline constexpr const wchar_t* kOtherDirectionNotes[] = {
     L"ISBN-10 です（1 の向きで変換できます）",
 };
 inline constexpr wchar_t kOtherDirectionRowsText[] = L"    うち、もう一方の向きなら変換できる行: ";
+// Converted ISBNs are written as the user wrote theirs, on the clipboard and in files.
+inline constexpr wchar_t kHyphensLikeInputText[] =
+    L"  ハイフンは、元の ISBN にあれば国際 ISBN 機関の位置に入れ、なければ省きます。\n";
+// A converted ISBN in a range that the agency's table, of the date between, does not assign.
+inline constexpr wchar_t kUnassignedBeforeText[] = L"国際 ISBN 機関の表（";
+inline constexpr wchar_t kUnassignedAfterText[] = L"）にない範囲の番号。打ち間違いかもしれません";
+inline constexpr wchar_t kUnassignedRowsText[] = L"    うち、国際 ISBN 機関の表にない範囲の ISBN: ";
 // A number that the text form shows cut short, and no XML form to read its value from.
 inline constexpr wchar_t kCutShortNote[] = L"数値の表示で桁が欠けている";
 inline constexpr wchar_t kCutShortNumbersText[] =

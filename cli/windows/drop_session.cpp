@@ -96,6 +96,8 @@ int ConvertFiles(std::vector<std::wstring> paths, Console& console, Cancellation
         console.Write(kNothingDoneText);
         return 1;
     }
+    console.Write(L"\n");
+    console.Write(kHyphensLikeInputText);
     bool allConverted = convertible.size() == paths.size();
     for (std::size_t i = 0; i < convertible.size(); ++i) {
         if (cancellation.requested) {

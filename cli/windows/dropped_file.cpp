@@ -315,7 +315,7 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
     FileProblem writeProblem = FileProblem::None;
     {
         OutputBuffer out(temporary.stream, false, true);
-        BatchConverter converter(direction, out, column.number);
+        BatchConverter converter(direction, out, column.number, Hyphens::LikeInput);
         if (utf16) {
             const bool bigEndian = report.encoding == TextEncoding::Utf16Be;
             Utf16Records records(converter, out, bigEndian);
