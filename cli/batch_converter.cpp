@@ -111,7 +111,17 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
         }
         input = field.value;
     }
-    const ConversionResult result = direction_.convert(input);
+    ConversionResult result = direction_.convert(input);
+    char read[kLongestNotation];
+    if (lenient_ && result.outcome != ConversionOutcome::Converted) [[unlikely]] {
+        const NotationText notation = ReadIsbnNotation(input, code_, read);
+        const ConversionResult lenient = direction_.convert(notation.text);
+        if (notation.read != 0 && lenient.outcome == ConversionOutcome::Converted) {
+            input = notation.text;
+            result = lenient;
+            ++readOtherwise_;
+        }
+    }
     ++counts_[static_cast<std::size_t>(result.outcome)];
 
     const StatusField& status = kStatusFields[static_cast<std::size_t>(result.outcome)];

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "conversion_result.h"
+#include "isbn_notation.h"
 #include "output_buffer.h"
 
 using Conversion = ConversionResult (*)(std::string_view);
@@ -73,6 +74,15 @@ public:
         : direction_(direction), out_(out), column_(column), hyphens_(hyphens)
     {}
 
+    // From now on, an input that does not convert as the dialogs read it, but does once
+    // read as Japanese sheets write ISBNs (isbn_notation.h) in the given encoding, is
+    // read so; otherwise its refusal stands.
+    void ReadLeniently(TextCode code)
+    {
+        lenient_ = true;
+        code_ = code;
+    }
+
     void Line(std::string_view input)
     {
         WriteFields(input);
@@ -109,6 +119,7 @@ public:
     // or to hold the column, and how many lacked the column.
     std::size_t Count(ConversionOutcome outcome) const { return counts_[static_cast<std::size_t>(outcome)]; }
     std::size_t LongLines() const { return longLines_; }
+    std::size_t ReadOtherwise() const { return readOtherwise_; }   // converted once read leniently
     std::size_t MissingColumns() const { return missingColumns_; }
 
     // For records in another encoding: converts `input` (its column, given one), or
@@ -127,6 +138,9 @@ private:
     OutputBuffer& out_;
     std::size_t column_;
     Hyphens hyphens_;
+    bool lenient_ = false;
+    TextCode code_ = TextCode::Utf8;
+    std::size_t readOtherwise_ = 0;
     std::size_t counts_[kOutcomeCount] = {};   // by ConversionOutcome, Converted first
     std::size_t longLines_ = 0;
     std::size_t missingColumns_ = 0;

@@ -21,7 +21,8 @@ namespace {
 enum ExitStatus { AllConverted = 0, SomeRefused = 1, UsageError = 2, InputOutputError = 3 };
 
 constexpr char kUsage[] =
-    "usage: isbnconv to13|to10 [--column N] [--hyphens as-typed|agency|none] [--] [INPUT...]\n"
+    "usage: isbnconv to13|to10 [--column N] [--hyphens as-typed|agency|none] [--lenient]\n"
+    "                [--] [INPUT...]\n"
     "       isbnconv --help | --version\n"
     "\n"
     "  to13  ISBN-10 to ISBN-13 (prefix 978)\n"
@@ -33,6 +34,9 @@ constexpr char kUsage[] =
     "  --hyphens   how the converted ISBN is written: as-typed (the default: 978- and the\n"
     "              input's own hyphens), agency (the ISBN agency's hyphens, as its range\n"
     "              table says; digits alone where it has none to give), none (digits alone)\n"
+    "  --lenient   read an input that does not convert as Japanese sheets write ISBNs:\n"
+    "              full-width digits, X and hyphens, dashes and long-vowel marks as hyphens,\n"
+    "              a leading ISBN label and spaces around left out (UTF-8 input)\n"
     "\n"
     "Without INPUT, reads one input per line from standard input.\n"
     "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated.\n"
@@ -125,6 +129,7 @@ int main(int argc, char** argv)
     // one that starts with a single hyphen included.
     std::size_t column = 0;
     Hyphens hyphens = Hyphens::AsTyped;
+    bool lenient = false;
     for (; next < argc; ++next) {
         const std::string_view arg = argv[next];
         if (arg == "--") {
@@ -143,6 +148,10 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "isbnconv: bad column '%s'\n", argv[next]);
             return Usage(stderr, UsageError);
         }
+        if (arg == "--lenient") {
+            lenient = true;
+            continue;
+        }
         if (arg == "--hyphens") {
             if (++next < argc && ParseHyphens(argv[next], hyphens)) continue;
             std::fprintf(stderr, "isbnconv: --hyphens takes as-typed, agency or none\n");
@@ -154,6 +163,7 @@ int main(int argc, char** argv)
 
     static OutputBuffer out(stdout, StandardOutputIsTerminal());
     BatchConverter converter(*direction, out, column, hyphens);
+    if (lenient) converter.ReadLeniently(TextCode::Utf8);
 
     bool readOk = true;
     if (next < argc) {

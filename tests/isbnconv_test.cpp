@@ -114,6 +114,12 @@ TEST(Isbnconv, WritesOneRecordPerInput)
          0},
         {"to10 --hyphens none 978-4-10-101001-4", "", Ok("4101010013", "4101010013", "978-4-10-101001-4"), 0},
         {"to13 --hyphens 0306406152", "", "", 2},
+        // Japanese notation read as meant only when asked for.
+        {"to13 --lenient", "４００３１０１０２２\n ISBN：4-06-184902-6\n１\n",
+         Ok("978-4003101025", "4003101022", "４００３１０１０２２") +
+             Ok("978-4-06-184902-0", "4061849026", " ISBN：4-06-184902-6") + Refused("wrong-digit-count", "１"),
+         1},
+        {"to13", "４００３１０１０２２\n", Refused("wrong-digit-count", "４００３１０１０２２"), 1},
         {"", "0306406152\n", "", 2},
         {"to11 0306406152", "", "", 2},
         {"to13 --bogus 0306406152", "", "", 2},
@@ -234,11 +240,14 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
         {L"13s.txt", "9784101010014\r\n9780306406157\r\n"},
+        {L"ansi.txt",
+         "ISBN\x81\x46"
+         "4101010013\r\n"},   // ISBN：, in code page 932
     };
     for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
     std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
     for (const wchar_t* name : {L"books", L"utf16.txt", L"empty.txt", L"bom.txt", L"binary.txt", L"binary16.txt",
-                                L"book.xlsx", L"old.xls", L"sheet.txt", L"13s.txt"}) {
+                                L"book.xlsx", L"old.xls", L"sheet.txt", L"13s.txt", L"ansi.txt"}) {
         dropped.push_back(folder / name);
     }
 
@@ -266,6 +275,10 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
          "\xFF\xFE" + Utf16("status\tISBN-13\tASIN\tTitle\tISBN\r\n", false) +
              Utf16(Ok("978-4-10-101001-4", "4101010013", "\"A\n(new)\"\t4-10-101001-3", "\r\n"), false) +
              Utf16(Ok("9780306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
+        {L"ansi_ISBN13.txt", Ok("9784101010014", "4101010013",
+                                "ISBN\x81\x46"
+                                "4101010013",
+                                "\r\n")},
         {L"list 13_ISBN10.txt",
          "\xFE\xFF" + Utf16(Ok("4-10-101001-3", "4101010013", "978-4-10-101001-4", "\r\n"), true)},
     };
@@ -335,7 +348,11 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
         {L"\"4101010013\n\t(上巻)\"", "", "", "文字数が違う"},   // a cell with a line break and a TAB
         {L"", "", "", "空の行"},
         {L"本 <&>\"題\"", "", "", "使えない文字、ハイフンの数や位置の誤り"},   // quotes as they stand
-        {L" 0306406152 ", "", "", "文字数が違う"},
+        // Japanese notation read as meant, and said so.
+        {L" 0306406152 ", "9780306406157", "0306406152", "前後の空白を除いて読んで変換"},
+        {L"ＩＳＢＮ：４－１０－１０１００１－３", "978-4-10-101001-4", "4101010013",
+         "全角を半角として、「ISBN」の表示を除いて読んで変換"},
+        {L"4ー10ー101001ー3", "978-4-10-101001-4", "4101010013", "長音やダッシュをハイフンとして読んで変換"},
         {L"978-4-10-101001-4", "", "", "ISBN-13 です（2 の向きで変換できます）"},
         {L"0306406152", "9780306406157", "0306406152", ""},
         {L"4-101-01001-3", "978-4-10-101001-4", "4101010013", ""},   // the agency's hyphens where the user's were
@@ -356,7 +373,7 @@ TEST(ClipboardSession, PutsOneResultRowForEachCopiedRow)
     console.answers = {L"1"};
     EXPECT_EQ(RunDesktopSession({}, console, console.cancellation), 1);
     EXPECT_EQ(Utf8(ClipboardText()), text);
-    EXPECT_NE(console.shown.find(L"10" + std::wstring(kClipboardOfferText)), std::wstring::npos);
+    EXPECT_NE(console.shown.find(L"12" + std::wstring(kClipboardOfferText)), std::wstring::npos);
     EXPECT_EQ(console.shown.find(L"(no-input)"), std::wstring::npos) << "status words belong to result files";
     EXPECT_NE(console.shown.find(kClipboardDoneText), std::wstring::npos);
 
@@ -565,7 +582,7 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         {L"書名\t価格\r\n本\t100\r\n", {L"1"}, kNoIsbnColumnText, L"書名\t価格\r\n本\t100\r\n"},
         {column, {L"1"}, kClipboardChangedText, L"newer", [] { CopyToClipboard(L"newer"); }},
         {column, {L"1"}, kClipboardEmptiedText, L"(no text)", [] {}, RefuseHtml},
-        {L"4101010013\t0306406152\r\n", {L"1", L""}, kClipboardUnchangedText, L"4101010013\t0306406152\r\n"},
+        {L"4101010013\t0306406152\r\n", {L"1", L"", L"1"}, kClipboardUnchangedText, L"4101010013\t0306406152\r\n"},
         {tooMany, {}, kTooLargeText, tooMany},   // one row more than a sheet holds
         // The XML form without the text's second row, or with another string: no result
         // is placed by guess.

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string_view>
+
+#include "isbn_notation.h"
 
 // The longest line converted whole; longer ones are refused on their length.
 inline constexpr std::size_t kLongestAnsiLine = 257;
@@ -29,4 +32,14 @@ inline std::string_view AnsiText(std::wstring_view line, char (&buffer)[3 * kLon
     const int length = WideCharToMultiByte(CP_ACP, flags, line.data(), static_cast<int>(line.size()), buffer,
                                            sizeof buffer, nullptr, nullptr);
     return std::string_view(buffer, static_cast<std::size_t>(length));
+}
+
+// The encoding AnsiText gives, for reading Japanese notation in it: none for an ANSI code
+// page other than 932 and UTF-8, whose full-width characters are not read.
+inline std::optional<TextCode> AnsiCode()
+{
+    static const UINT page = GetACP();
+    if (page == 932) return TextCode::Cp932;
+    if (page == CP_UTF8) return TextCode::Utf8;
+    return std::nullopt;
 }

@@ -15,6 +15,7 @@
 #include "copied_table.h"
 #include "desktop_texts.h"
 #include "isbn_column.h"
+#include "isbn_notation.h"
 #include "result_sizes.h"
 #include "tabbed_text.h"
 
@@ -28,6 +29,7 @@ struct CellText {
     bool number = false;         // read from the number's value, not from the text shown
     bool zeroRestored = false;   // an ISBN-10 typed as a number, its leading zeros put back
     bool cutShort = false;       // a number shown cut short, with no value to read instead
+    unsigned read = 0;           // read as Japanese sheets write ISBNs (NotationRead)
 };
 
 // The text a cell stands for: what it shows, as the dialog would see it pasted; or, for a
@@ -44,7 +46,7 @@ public:
         const std::wstring_view shown = CellValue(cells[column], scratch_);
         const std::string_view ansi = AnsiText(shown, ansi_);
         const std::string* digits = table_.numbers.Find(row, column);
-        if (digits == nullptr) return {ansi, false, false, !table_.spreadsheet && ShowsCutShortNumber(shown)};
+        if (digits == nullptr) return Shown(ansi, shown);
         // A number shown as an ISBN (a format of ten digits keeps the zeros) is read as shown.
         if (direction_.convert(ansi).outcome == ConversionOutcome::Converted) return {ansi};
         if (&direction_ == &kTo13) {
@@ -57,11 +59,24 @@ public:
     }
 
 private:
+    // A cell's text as shown; one that does not convert as the dialog reads it, but does
+    // once read as Japanese sheets write ISBNs, is read so.
+    CellText Shown(std::string_view ansi, std::wstring_view shown)
+    {
+        if (direction_.convert(ansi).outcome != ConversionOutcome::Converted && AnsiCode()) {
+            const NotationText read = ReadIsbnNotation(ansi, *AnsiCode(), notation_);
+            const bool converts = direction_.convert(read.text).outcome == ConversionOutcome::Converted;
+            if (read.read != 0 && converts) return {read.text, false, false, false, read.read};
+        }
+        return {ansi, false, false, !table_.spreadsheet && ShowsCutShortNumber(shown)};
+    }
+
     const CopiedTable& table_;
     const Direction& direction_;
     std::wstring scratch_;
     std::string padded_;
     char ansi_[3 * kLongestAnsiLine];
+    char notation_[kLongestNotation];
 };
 
 // The column chosen and whether its first row is a heading.
@@ -75,6 +90,23 @@ const wchar_t* UnassignedNote()
 {
     static const std::wstring note =
         kUnassignedBeforeText + std::wstring(kAgencyRangesDateText, kAgencyRangesDateText + 10) + kUnassignedAfterText;
+    return note.c_str();
+}
+
+// What was read otherwise than written, as a reason: 「全角を半角として、「ISBN」の表示を
+// 除いて読んで変換」. Made once for each combination.
+const wchar_t* ReadNote(unsigned read)
+{
+    static std::wstring notes[16];
+    std::wstring& note = notes[read & 15];
+    if (note.empty()) {
+        for (unsigned part = 0; part < 4; ++part) {
+            if ((read & 1u << part) == 0) continue;
+            if (!note.empty()) note += L"、";
+            note += kReadNoteParts[part];
+        }
+        note += kReadNoteEnd;
+    }
     return note.c_str();
 }
 
@@ -94,7 +126,10 @@ RowWritten Written(const ConversionResult& result, const CellText& cell, const D
     if (result.outcome == ConversionOutcome::Converted) {
         *PutConvertedIsbn(direction, Hyphens::LikeInput, cell.ansi, result, row.isbn) = '\0';
         row.unassigned = !AgencySplit(Isbn13Digits(direction, cell.ansi, result).View());
-        row.note = row.unassigned ? UnassignedNote() : cell.zeroRestored ? kZeroRestoredNote : nullptr;
+        row.note = row.unassigned      ? UnassignedNote()
+                   : cell.zeroRestored ? kZeroRestoredNote
+                   : cell.read != 0    ? ReadNote(cell.read)
+                                       : nullptr;
         return row;
     }
     row.otherKind = OtherDirection(direction).convert(cell.ansi).outcome == ConversionOutcome::Converted;
@@ -183,6 +218,7 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
         const RowWritten row = Written(result, cell, direction);
         otherDirection += row.otherKind ? 1 : 0;
         unassigned += row.unassigned ? 1 : 0;
+        report.readOtherwise += result.outcome == ConversionOutcome::Converted && cell.read != 0 ? 1 : 0;
         cutShort = cutShort || cell.cutShort;
         measured.Row(row.isbn, result, row.note);
     });

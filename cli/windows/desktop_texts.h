@@ -99,6 +99,16 @@ inline constexpr wchar_t kHyphensLikeInputText[] =
 inline constexpr wchar_t kUnassignedBeforeText[] = L"国際 ISBN 機関の表（";
 inline constexpr wchar_t kUnassignedAfterText[] = L"）にない範囲の番号。打ち間違いかもしれません";
 inline constexpr wchar_t kUnassignedRowsText[] = L"    うち、国際 ISBN 機関の表にない範囲の ISBN: ";
+// What was read otherwise than written, in the order of NotationRead's flags, joined by
+// 「、」 and followed by kReadNoteEnd in the reason column.
+inline constexpr const wchar_t* kReadNoteParts[] = {
+    L"全角を半角として",
+    L"長音やダッシュをハイフンとして",
+    L"「ISBN」の表示を除いて",
+    L"前後の空白を除いて",
+};
+inline constexpr wchar_t kReadNoteEnd[] = L"読んで変換";
+inline constexpr wchar_t kReadOtherwiseText[] = L"    うち、全角や「ISBN」の表示などを読み替えて変換した行: ";
 // A number that the text form shows cut short, and no XML form to read its value from.
 inline constexpr wchar_t kCutShortNote[] = L"数値の表示で桁が欠けている";
 inline constexpr wchar_t kCutShortNumbersText[] =

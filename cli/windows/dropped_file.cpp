@@ -12,6 +12,7 @@
 #include <string_view>
 #include <utility>
 
+#include "ansi_text.h"
 #include "byte_order_mark.h"
 #include "compound_file.h"
 #include "line_splitter.h"
@@ -316,6 +317,11 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
     {
         OutputBuffer out(temporary.stream, false, true);
         BatchConverter converter(direction, out, column.number, Hyphens::LikeInput);
+        // Japanese notation is read in the encoding the conversion sees: UTF-8, or the
+        // ANSI code page, to which a UTF-16 line is narrowed.
+        const std::optional<TextCode> code =
+            report.encoding == TextEncoding::Utf8WithBom ? std::optional(TextCode::Utf8) : AnsiCode();
+        if (code) converter.ReadLeniently(*code);
         if (utf16) {
             const bool bigEndian = report.encoding == TextEncoding::Utf16Be;
             Utf16Records records(converter, out, bigEndian);
@@ -335,6 +341,7 @@ FileProblem ConvertOpenFile(HANDLE input, const std::wstring& path, const Direct
         }
         report.longLines = converter.LongLines();
         report.missingColumns = converter.MissingColumns();
+        report.readOtherwise = converter.ReadOtherwise();
     }
     if (problem == FileProblem::None) return KeepResult(path, direction, temporary, writeProblem, report);
     // Only a complete result is kept.

@@ -48,6 +48,7 @@ struct FileReport {
     std::size_t counts[kOutcomeCount] = {};   // records by outcome, Converted first
     std::size_t longLines = 0;
     std::size_t missingColumns = 0;   // rows of a table too short for its ISBN column
+    std::size_t readOtherwise = 0;    // converted once read as Japanese sheets write ISBNs
     std::wstring resultPath;          // the result written, or the complete one left unrenamed
 };
 

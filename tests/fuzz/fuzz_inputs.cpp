@@ -28,6 +28,7 @@
 #include "compound_file.h"
 #include "conversion.h"
 #include "isbn_column.h"
+#include "isbn_notation.h"
 #include "line_splitter.h"
 #include "tabbed_text.h"
 #include "xml_spreadsheet.h"
@@ -60,6 +61,19 @@ void CheckAgencyHyphens(const std::string& digits13, std::string_view isbn10)
     const std::string hyphenated10(written10, PutAgencyIsbn10(digits13, isbn10, written10));
     Require(WithoutHyphens(hyphenated10) == isbn10);
     Require(WithoutHyphens(ConvertOld2New(hyphenated10).isbnText) == digits13);
+}
+
+// Read as Japanese sheets write ISBNs, any bytes are left as they are or give digits, X
+// and hyphens alone, no longer than they were.
+void CheckNotation(std::string_view input)
+{
+    for (const TextCode code : {TextCode::Cp932, TextCode::Utf8}) {
+        char buffer[kLongestNotation];
+        const NotationText read = ReadIsbnNotation(input, code, buffer);
+        Require(read.read != 0 || read.text == input);
+        Require(read.read == 0 || (!read.text.empty() && read.text.size() <= input.size() &&
+                                   read.text.find_first_not_of("0123456789X-") == read.text.npos));
+    }
 }
 
 void CheckConversions(std::string_view input)
@@ -270,6 +284,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     CheckConversions(input);
+    CheckNotation(input);
     CheckTabbedText(input);
     CheckCompoundFile(input);
     CheckColumnTally(input);
