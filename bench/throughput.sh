@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Times isbnconv on 1,000,000 ISBN-10 lines (all valid, every form and check
-# character), best of five runs; then with --column 2 on the same ISBNs as the
-# middle field of title, ISBN and price lines. Usage: bench/throughput.sh [path/to/isbnconv]
+# character), best of five runs: as typed, with the agency's hyphens, with Japanese
+# notation read as meant (the same lines, which all convert as typed), and with
+# --column 2 on the same ISBNs as the middle field of title, ISBN and price lines.
+# Usage: bench/throughput.sh [path/to/isbnconv]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 isbnconv=${1:-$here/../build/linux/bin/isbnconv}
@@ -39,4 +41,6 @@ best_of_five() {
 }
 
 best_of_five "$input" to13
+best_of_five "$input" to13 --hyphens agency
+best_of_five "$input" to13 --lenient
 best_of_five "$table" to13 --column 2
