@@ -30,8 +30,9 @@ public:
     static constexpr std::size_t kCapacity = Capacity;
     using View = std::basic_string_view<Char>;
 
-    // With `cells`, line ends inside quoted cells are kept within the line.
-    explicit LineSplitter(bool cells = false) : cells_(cells) {}
+    // With `cells`, line ends inside quoted cells are kept within the line; `quotedCells`
+    // is HoldsQuotedCells of the text, as its first read tells.
+    explicit LineSplitter(bool cells = false, bool quotedCells = true) : cells_(cells), quotedCells_(quotedCells) {}
 
     template <typename Sink>
     void Feed(View chunk, Sink& sink)
@@ -107,15 +108,26 @@ private:
                 quoteAsWritten_ = end == View::npos;
             }
             if (text.empty()) return;
-            if (atCellStart_ && text.front() == Char('"') && !quoteAsWritten_) {
-                holding_ = true;
-                continue;
+            if (atCellStart_ && quotedCells_ && text.front() == Char('"') && !quoteAsWritten_) {
+                // Decided where it lies when it can be; held only when what follows decides.
+                const std::size_t end = QuotedCellEnd(text, 0, final);
+                if (end == kQuoteUndecided) {
+                    holding_ = true;
+                    held_.assign(text);
+                    return;
+                }
+                if (end != View::npos) {
+                    Piece(text.substr(0, end), false, sink);
+                    text.remove_prefix(end);
+                    atCellStart_ = false;
+                    continue;
+                }
             }
             quoteAsWritten_ = false;
             // Up to the line's end or the next quote that starts a cell, the text goes as it is.
             const Char* lineEnd = std::char_traits<Char>::find(text.data(), text.size(), Char('\n'));
             const std::size_t end = lineEnd != nullptr ? static_cast<std::size_t>(lineEnd - text.data()) : text.size();
-            const std::size_t quote = QuoteStartingCell(text.substr(0, end));
+            const std::size_t quote = quotedCells_ ? QuoteStartingCell(text.substr(0, end)) : View::npos;
             if (quote != View::npos) {
                 Piece(text.substr(0, quote), false, sink);
                 atCellStart_ = true;
@@ -216,6 +228,7 @@ private:
 
     // Reading cells.
     bool cells_;
+    bool quotedCells_;
     bool atCellStart_ = true;
     bool holding_ = false;          // held_ starts with a quote that may open a quoted cell
     bool quoteAsWritten_ = false;   // the quote at hand opens none

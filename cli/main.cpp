@@ -11,6 +11,7 @@
 #include "line_splitter.h"
 #include "output_buffer.h"
 #include "standard_streams.h"
+#include "tabbed_text.h"
 
 #ifdef _WIN32
 #include "desktop_mode.h"
@@ -39,7 +40,8 @@ constexpr char kUsage[] =
     "              a leading ISBN label and spaces around left out (UTF-8 input)\n"
     "\n"
     "Without INPUT, reads one input per line from standard input.\n"
-    "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated.\n"
+    "Writes one line per input: status, ISBN, ASIN and the input, TAB-separated (with\n"
+    "--column, an input whose quoted field holds line breaks is echoed with them).\n"
     "Status: ok, no-input, wrong-digit-count, invalid-data, bad-check-digit, bad-prefix,\n"
     "        missing-column (an input with fewer than N fields).\n"
     "Exit status: 0 all converted, 1 some refused, 2 usage error, 3 read or write error.\n";
@@ -84,11 +86,12 @@ bool ParseHyphens(std::string_view text, Hyphens& hyphens)
 // With a column, a line is a row of cells, whose quoted cells may hold line ends.
 bool ConvertStandardInput(BatchConverter& converter, bool cells)
 {
-    static StdinSplitter splitter(cells);
     static char chunk[64 * 1024];
     // fread returns a short count only at the end of the input, so the first read
-    // holds the whole byte-order mark if there is one.
+    // holds the whole byte-order mark if there is one, and tells whether rows end
+    // with CRLF, and so may hold quoted cells.
     std::size_t got = std::fread(chunk, 1, sizeof chunk, stdin);
+    static StdinSplitter splitter(cells, HoldsQuotedCells(std::string_view(chunk, got)));
     splitter.Feed(WithoutByteOrderMark(std::string_view(chunk, got)), converter);
     while (got == sizeof chunk) {
         got = std::fread(chunk, 1, sizeof chunk, stdin);

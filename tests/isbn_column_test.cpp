@@ -37,6 +37,14 @@ std::string OrderNumbers()
     return table;
 }
 
+// An ISBN column of seven ISBN-10s and three ISBN-13s, beside a note that holds one ISBN-10.
+std::string ManyIsbn13s()
+{
+    std::string table = "ISBN\t備考\r\n";
+    for (int row = 0; row < 10; ++row) table += row < 7 ? "4101010013\t\r\n" : "9784101010014\t\r\n";
+    return table + "0306406152\t0306406152\r\n";
+}
+
 const struct {
     std::string table;   // as copied
     int column;          // chosen; -1 when no cell converts
@@ -54,6 +62,7 @@ const struct {
     {"\r\n4101010013\r\n0306406152\r\n", 0, {}, false},                // an empty first cell
     {"4-10-101001-4\r\n4101010013\r\n0306406152\r\n", 0, {}, false},   // a mistyped first ISBN
     {"書名\t価格\r\n本\t100\r\n", -1, {}, false},
+    {ManyIsbn13s(), 0, {}, true},   // seven of ten beside one of one
 };
 
 TEST(IsbnColumn, ChoosesAsAPersonWould)

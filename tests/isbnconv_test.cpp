@@ -135,8 +135,13 @@ TEST(Isbnconv, WritesOneRecordPerInput)
          Ok("978-4101010106", "4101010102", "\"A\tB\n(new)\"\tX\t4101010102") +
              Ok("978-4-10-101001-4", "4101010013", "\"\t\"\t4-10-101001-3"),
          0},
+        // Rows that end with LF alone hold no quoted cells, whatever their quotes.
+        {"to13 --column 3", "B\t\"\t4101010013\nC\t\"\t0306406152\n",
+         Ok("978-4101010014", "4101010013", "B\t\"\t4101010013") +
+             Ok("978-0306406157", "0306406152", "C\t\"\t0306406152"),
+         0},
         // A quote inside a cell opens nothing, whatever follows.
-        {"to13 --column 2", "12\"\n2\"\t4101010013\n",
+        {"to13 --column 2", "12\"\n2\"\t4101010013\r\n",
          Refused("missing-column", "12\"") + Ok("978-4101010014", "4101010013", "2\"\t4101010013"), 1},
         {"to13 --column 0 0306406152", "", "", 2},
         {"to13 --column", "", "", 2},
@@ -573,8 +578,12 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         std::function<void()> whileAsked = [] {};
         SetClipboardDataCall set = nullptr;
         std::string spreadsheet = {};
+        const wchar_t* cancelWhenShown = L"never";
     } kCases[] = {
-        {column, {L""}, kClipboardUnchangedText, column},   // Ctrl+C at the question
+        {column, {L""}, kClipboardUnchangedText, column, [] {}, nullptr, {}, kClipboardOfferText},      // Ctrl+C at the
+                                                                                                        // question
+        {column, {L"1"}, kClipboardUnchangedText, column, [] {}, nullptr, {}, kHyphensLikeInputText},   // and while
+                                                                                                        // converting
         {column,
          {L"", L""},
          kClipboardChoiceText + (L"|" + std::wstring(kGuideText)) + kClipboardOfferAgainText,
@@ -607,7 +616,7 @@ TEST(ClipboardSession, LeavesTheClipboardAsTheConsoleSays)
         ScriptedConsole console;
         console.answers = run.answers;
         console.whileAsked = run.whileAsked;
-        if (run.shown == kClipboardUnchangedText) console.cancelWhenShown = kClipboardOfferText;
+        console.cancelWhenShown = run.cancelWhenShown;
         ReplaceSetClipboardData(run.set);
         RunDesktopSession({}, console, console.cancellation);
         ReplaceSetClipboardData(nullptr);

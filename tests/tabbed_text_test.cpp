@@ -33,12 +33,14 @@ const struct {
      {{L"A", L"\"", L"4101010013"}, {L"B", L"新版", L"0306406152"}, {L"C", L"\"", L"4088725093"}}},
     {L"12\"\t\"\"\t\"\"\"\"\t\"abc\"\t\"say \"\"hi\"\"\"\r\n",
      {{L"12\"", L"\"\"", L"\"\"\"\"", L"\"abc\"", L"\"say \"\"hi\"\"\""}}},
-    // Quoted cells: a line break inside (LF, or a CR alone), quotes doubled, TABs too.
+    // Quoted cells: a LF inside, quotes doubled, TABs too; a CR alone makes none.
     {L"\"line 1\nline 2\"\t\"a\t\nb\"\r\nx\t\"say \"\"hi\"\"\n\"\t\"c\rd\"",
-     {{L"line 1\nline 2", L"a\t\nb"}, {L"x", L"say \"hi\"\n", L"c\rd"}}},
+     {{L"line 1\nline 2", L"a\t\nb"}, {L"x", L"say \"hi\"\n", L"\"c\rd\""}}},
     // A CRLF ends the row whatever came before it; a closing quote must end its cell.
     {L"\"a\r\nb\"\r\n", {{L"\"a"}, {L"b\""}}},
     {L"\"a\nb\"c\r\n\"\t\"x\r\n", {{L"\"a"}, {L"b\"c"}, {L"\"", L"\"x"}}},
+    // Rows ending with LF alone hold no quoted cells: ditto marks in two rows stay apart.
+    {L"B\t\"\t4101010013\nC\t\"\t0306406152\n", {{L"B", L"\"", L"4101010013"}, {L"C", L"\"", L"0306406152"}}},
     // Two ditto marks in a row, as Excel writes them and as it writes a cell of TABs alone.
     {L"\"\t\"\r\n\"\t4101010013\t\"\r\n", {{L"\"", L"\""}, {L"\"", L"4101010013", L"\""}}},
     // Line ends: CRLF, LF, none at the end; the final one makes no row.
@@ -66,12 +68,12 @@ TEST(TabbedText, ReadsRowsOfCells)
 // doubled quote at most; past that the quote is read as it stands.
 TEST(TabbedText, QuotedCellsEndWithinTheLongestCell)
 {
-    const std::wstring longest = L"\"\n" + std::wstring(kLongestQuotedCell - 3, L'x') + L"\"";
-    const std::wstring longer = L"\"\n" + std::wstring(kLongestQuotedCell - 2, L'x') + L"\"";
+    const std::wstring longest = L"\"\n" + std::wstring(kLongestQuotedCell - 3, L'x') + L"\"\r\n";
+    const std::wstring longer = L"\"\n" + std::wstring(kLongestQuotedCell - 2, L'x') + L"\"\r\n";
     EXPECT_EQ(ReadRows(std::wstring_view(longest)).size(), 1u);
     EXPECT_EQ(ReadRows(std::wstring_view(longer)).size(), 2u);
     // Read in pieces, the end may still decide.
-    EXPECT_EQ(QuotedCellEnd(std::wstring_view(longest + L"\t"), 0, false), longest.size());
+    EXPECT_EQ(QuotedCellEnd(std::wstring_view(longest), 0, false), longest.size() - 2);
     EXPECT_EQ(QuotedCellEnd(std::wstring_view(L"\"a\nb\""), 0, false), kQuoteUndecided);
     EXPECT_EQ(QuotedCellEnd(std::wstring_view(L"\"a\nb\"\r"), 0, false), kQuoteUndecided);
     EXPECT_EQ(QuotedCellEnd(std::wstring_view(L"\"a\nb\"\"\"\r\n"), 0, false), 7u);

@@ -35,21 +35,36 @@ char32_t Next(std::string_view text, TextCode code, std::size_t& length)
     if (pair >= 0x8260 && pair <= 0x8279) return U'Ａ' + (pair - 0x8260);
     if (pair >= 0x8281 && pair <= 0x829A) return U'ａ' + (pair - 0x8281);
     switch (pair) {
-    case 0x8140: return U'\u3000';
-    case 0x8146: return U'：';
-    case 0x815B: return U'ー';
-    case 0x815C: return U'―';
-    case 0x815D: return U'‐';
-    case 0x817C: return U'－';
-    default: return kNone;
+    case 0x8140:
+        return U'\u3000';
+    case 0x8146:
+        return U'：';
+    case 0x815B:
+        return U'ー';
+    case 0x815C:
+        return U'―';
+    case 0x815D:
+        return U'‐';
+    case 0x817C:
+        return U'－';
+    default:
+        return kNone;
     }
 }
 
 bool IsDash(char32_t c)
 {
     switch (c) {
-    case U'‐': case U'‑': case U'‒': case U'–': case U'—': case U'―':
-    case U'−': case U'ー': case U'ｰ': case U'﹣':
+    case U'‐':
+    case U'‑':
+    case U'‒':
+    case U'–':
+    case U'—':
+    case U'―':
+    case U'−':
+    case U'ー':
+    case U'ｰ':
+    case U'﹣':
         return true;
     default:
         return false;

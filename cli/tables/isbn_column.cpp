@@ -56,14 +56,16 @@ bool ColumnTally::FirstRowIsHeading(std::size_t column) const
 }
 
 // Shares compared as products, which the counts of a sheet keep far from overflowing.
+// A share is taken of two cells more than the column's, which do not convert, so that one
+// cell converting of one does not outweigh seventy of a hundred.
 bool ColumnTally::ShareAbove(std::size_t a, std::size_t b) const
 {
-    return std::uint64_t{Converted(a)} * NonEmpty(b) > std::uint64_t{Converted(b)} * NonEmpty(a);
+    return std::uint64_t{Converted(a)} * (NonEmpty(b) + 2) > std::uint64_t{Converted(b)} * (NonEmpty(a) + 2);
 }
 
 bool ColumnTally::ShareAtLeastThreeQuarters(std::size_t a, std::size_t b) const
 {
-    return std::uint64_t{Converted(a)} * NonEmpty(b) * 4 >= std::uint64_t{Converted(b)} * NonEmpty(a) * 3;
+    return std::uint64_t{Converted(a)} * (NonEmpty(b) + 2) * 4 >= std::uint64_t{Converted(b)} * (NonEmpty(a) + 2) * 3;
 }
 
 bool ColumnTally::Ranks(std::size_t a, std::size_t b) const
@@ -91,8 +93,9 @@ ColumnChoice ColumnTally::Choose() const
     bool clear = Converted(best) * 2 > NonEmpty(best);
     for (std::size_t column = 0; column < columns_.size(); ++column) {
         if (column == best || Converted(column) == 0) continue;
+        // A column whose heading names ISBN is offered beside a best one whose does not.
         const bool named = columns_[column].firstNamesIsbn && FirstRowIsHeading(column);
-        const bool close = ShareAtLeastThreeQuarters(column, best) && (named || !bestNamed);
+        const bool close = (named && !bestNamed) || (ShareAtLeastThreeQuarters(column, best) && (named || !bestNamed));
         if (close) choice.offered.push_back(column);
         clear = clear && !close;
     }

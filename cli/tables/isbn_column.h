@@ -57,11 +57,12 @@ public:
     std::size_t Converted(std::size_t column) const;
     std::size_t NonEmpty(std::size_t column) const;
 
-    // The column with the largest share of converting cells; ties go to a heading that
-    // names ISBN, then to more converting cells, then to the left. The user is offered
-    // it with the others when its cells convert no more than half the time, or when
-    // another column's share is at least three quarters of its own, unless only the
-    // chosen one's heading names ISBN.
+    // The column with the largest share of converting cells (taken of two cells more
+    // than it has, so that a few cells weigh less than many); ties go to a heading that
+    // names ISBN, then to more converting cells, then to the left. The user is offered it
+    // with the others when its cells convert no more than half the time, when another
+    // column's share is at least three quarters of its own (unless only the chosen one's
+    // heading names ISBN), or when another's heading names ISBN and its own does not.
     ColumnChoice Choose() const;
 
     // The column's first cell is not empty, does not convert and does not look like an

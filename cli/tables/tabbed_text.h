@@ -4,9 +4,11 @@
 // (a line break inside a cell is a LF alone), doubling the quotes inside; a cell that
 // merely holds a quote, a ditto mark (") or inches (12") say, is written as it stands.
 // So a cell that starts with a quote is a quoted cell only when its closing quote (the
-// first one not doubled) ends the cell, what lies between holds a line break but no CRLF,
-// and it is no longer than the longest cell Excel holds, quoted. Anything else is read as
-// it stands, so a plain text file splits by its lines and TABs alone.
+// first one not doubled) ends the cell, what lies between holds a LF but no CRLF, and it is
+// no longer than the longest cell Excel holds, quoted; and only in a text whose rows end
+// with CRLF somewhere, as Excel's all do: where rows end with LF alone, a quote read as
+// opening a cell could join two rows. Anything else is read as it stands, so a plain text
+// file splits by its lines and TABs alone.
 //
 // A quoted cell that holds a TAB and no line break is read as it stands too, its TAB
 // splitting it: Excel writes two ditto marks in one row, (")(TAB)(ISBN)(TAB)("), exactly
@@ -38,6 +40,14 @@ inline constexpr std::size_t kLongestQuotedCell = 2 * 32767 + 2;
 // What QuotedCellEnd answers when the text it was given may go on and what follows decides.
 inline constexpr std::size_t kQuoteUndecided = std::string_view::npos - 1;
 
+// Whether a text may hold quoted cells: its rows end with CRLF, somewhere at least.
+template <typename Char>
+constexpr bool HoldsQuotedCells(std::basic_string_view<Char> text)
+{
+    constexpr Char kCrlf[] = {Char('\r'), Char('\n')};
+    return text.find(std::basic_string_view<Char>(kCrlf, 2)) != text.npos;
+}
+
 // A cell ends at a TAB, a line end or the end of the text.
 template <typename Char>
 constexpr bool IsCellEnd(std::basic_string_view<Char> text, std::size_t at)
@@ -57,9 +67,7 @@ constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size
     bool breakInside = false;
     for (std::size_t at = start + 1; at < limit; ++at) {
         const Char c = text[at];
-        if (c == Char('\r')) {
-            breakInside = true;
-        } else if (c == Char('\n')) {
+        if (c == Char('\n')) {
             // A row's end: Excel breaks lines inside a cell with LF alone.
             if (text[at - 1] == Char('\r')) return text.npos;
             breakInside = true;
@@ -79,13 +87,16 @@ constexpr std::size_t QuotedCellEnd(std::basic_string_view<Char> text, std::size
     return whole || limit < text.size() || text.size() - start >= kLongestQuotedCell ? text.npos : kQuoteUndecided;
 }
 
-// Hands each cell of the row starting at `start` to onCell; returns where the next row starts.
+// Hands each cell of the row starting at `start` to onCell; returns where the next row
+// starts. `quotedCells`: HoldsQuotedCells of the whole text.
 template <typename Char, typename OnCell>
-constexpr std::size_t ReadTabbedRow(std::basic_string_view<Char> text, std::size_t start, OnCell&& onCell)
+constexpr std::size_t ReadTabbedRow(std::basic_string_view<Char> text, std::size_t start, bool quotedCells,
+                                    OnCell&& onCell)
 {
     constexpr Char kCellEnds[] = {Char('\t'), Char('\n')};
     for (std::size_t at = start;;) {
-        std::size_t end = at < text.size() && text[at] == Char('"') ? QuotedCellEnd(text, at) : text.npos;
+        const bool quote = quotedCells && at < text.size() && text[at] == Char('"');
+        std::size_t end = quote ? QuotedCellEnd(text, at) : text.npos;
         const bool quoted = end != text.npos;
         if (!quoted) {
             end = text.find_first_of(std::basic_string_view<Char>(kCellEnds, 2), at);
@@ -106,9 +117,10 @@ template <typename Char, typename Visitor>
 void ForEachRow(std::basic_string_view<Char> text, Visitor&& visitor)
 {
     std::vector<TabbedCell<Char>> cells;
+    const bool quotedCells = HoldsQuotedCells(text);
     for (std::size_t at = 0; at < text.size();) {
         cells.clear();
-        at = ReadTabbedRow(text, at, [&cells](const TabbedCell<Char>& cell) { cells.push_back(cell); });
+        at = ReadTabbedRow(text, at, quotedCells, [&cells](const TabbedCell<Char>& cell) { cells.push_back(cell); });
         visitor(std::span<const TabbedCell<Char>>(cells));
     }
 }
@@ -118,8 +130,9 @@ template <typename Char>
 constexpr std::size_t CountRows(std::basic_string_view<Char> text)
 {
     std::size_t rows = 0;
+    const bool quotedCells = HoldsQuotedCells(text);
     for (std::size_t at = 0; at < text.size(); ++rows) {
-        at = ReadTabbedRow(text, at, [](const TabbedCell<Char>&) {});
+        at = ReadTabbedRow(text, at, quotedCells, [](const TabbedCell<Char>&) {});
     }
     return rows;
 }

@@ -177,7 +177,7 @@ std::wstring FirstCell(const CopiedTable& table, std::size_t column)
 {
     std::wstring cell;
     std::size_t at = 0;
-    ReadTabbedRow(std::wstring_view(table.text), 0, [&](const TabbedCell<wchar_t>& read) {
+    ReadTabbedRow(std::wstring_view(table.text), 0, table.quotedCells, [&](const TabbedCell<wchar_t>& read) {
         if (at++ == column) AppendCellValue(read, cell);
     });
     return cell;
@@ -200,7 +200,7 @@ const wchar_t* WrittenText(ClipboardAccess written)
 // Both forms are measured, then written into blocks that are all allocated before
 // the clipboard is touched: too large or out of memory, it stays as it was.
 int PutResults(const CopiedTable& table, const Direction& direction, ChosenColumn chosen, DWORD sequence,
-               Console& console)
+               Console& console, const Cancellation& cancellation)
 {
     const char* const isbnHeading = &direction == &kTo13 ? "ISBN-13" : "ISBN-10";
     FileReport report;
@@ -251,6 +251,11 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
     if (zerosRestored > 0) console.Write(kZerosRestoredText + std::to_wstring(zerosRestored) + L"\n");
     if (cutShort) console.Write(kCutShortNumbersText);
     console.Write(kHyphensLikeInputText);
+    // Ctrl+C pressed while the rows were converting still leaves the clipboard as it was.
+    if (cancellation.requested) {
+        console.Write(kClipboardUnchangedText);
+        return 1;
+    }
     const ClipboardAccess written = WriteClipboard(text, html, sequence);
     console.Write(WrittenText(written));
     return written == ClipboardAccess::Done && report.counts[0] == table.rows - (chosen.heading ? 1 : 0) ? 0 : 1;
@@ -380,7 +385,7 @@ ClipboardSessionEnd Run(Console& console, Cancellation& cancellation)
             console.Write(kClipboardUnchangedText);
             return Ended(1);
         case ColumnSettled::Chosen:
-            return Ended(PutResults(table, *answer.direction, chosen, sequence, console));
+            return Ended(PutResults(table, *answer.direction, chosen, sequence, console, cancellation));
         }
     }
 }

@@ -33,9 +33,10 @@ FormsRead ReadBothForms(std::wstring_view text, std::string_view spreadsheet, Nu
 {
     std::vector<std::size_t> rowStarts;
     std::size_t filled = 0;   // non-empty cells of the text
+    const bool quotedCells = HoldsQuotedCells(text);
     for (std::size_t at = 0; at < text.size();) {
         rowStarts.push_back(at);
-        at = ReadTabbedRow(text, at,
+        at = ReadTabbedRow(text, at, quotedCells,
                            [&filled](const TabbedCell<wchar_t>& cell) { filled += cell.raw.empty() ? 0u : 1u; });
     }
     // The cells of one row of the text at a time, as the XML form goes through its rows in order.
@@ -55,7 +56,7 @@ FormsRead ReadBothForms(std::wstring_view text, std::string_view spreadsheet, Nu
         }
         if (cell.row != cellsRow) {
             cells.clear();
-            ReadTabbedRow(text, rowStarts[cell.row],
+            ReadTabbedRow(text, rowStarts[cell.row], quotedCells,
                           [&cells](const TabbedCell<wchar_t>& read) { cells.push_back(read); });
             cellsRow = cell.row;
         }
@@ -79,6 +80,7 @@ CopyRead ReadCopiedTable(CopiedTable& table, DWORD& sequence)
         table.columns = std::max(table.columns, cells.size());
     });
     if (table.rows == 0) return CopyRead::NoText;
+    table.quotedCells = HoldsQuotedCells(std::wstring_view(table.text));
     if (table.rows > kMostCopiedRows) return CopyRead::TooLarge;
     NumberCells numbers;
     switch (ReadBothForms(table.text, spreadsheet, numbers)) {

@@ -17,6 +17,7 @@ struct CopiedTable {
     std::wstring text;
     NumberCells numbers;        // from the XML form, when it came and agrees with the text
     bool spreadsheet = false;   // it came and agrees
+    bool quotedCells = false;   // the text may hold quoted cells (HoldsQuotedCells)
     std::size_t rows = 0;
     std::size_t columns = 0;
 };

@@ -225,11 +225,21 @@ std::string_view HeadingFields(const Direction& direction)
     return &direction == &kTo13 ? "status\tISBN-13\tASIN\t" : "status\tISBN-10\tASIN\t";
 }
 
+// Whether the first bytes of a UTF-16 file hold a CRLF, so that its rows may hold quoted cells.
+bool HoldsUtf16Crlf(std::string_view bytes, bool bigEndian)
+{
+    const std::string_view crlf = bigEndian ? std::string_view("\0\r\0\n", 4) : std::string_view("\r\0\n\0", 4);
+    for (std::size_t at = bytes.find(crlf); at != bytes.npos; at = bytes.find(crlf, at + 1)) {
+        if (at % 2 == 0) return true;
+    }
+    return false;
+}
+
 // Rows as Excel saves them, list or table: a line break inside a quoted cell stays in its row.
 FileProblem ConvertBytes(HANDLE input, std::string_view first, char* chunk, DWORD chunkSize,
                          HeadingFirst<BatchConverter, char>& sink, Cancellation& cancellation)
 {
-    LineSplitter<256> splitter(true);
+    LineSplitter<256> splitter(true, HoldsQuotedCells(first));
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
         if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) return false;
         splitter.Feed(bytes, sink);
@@ -243,7 +253,7 @@ FileProblem ConvertUtf16(HANDLE input, std::string_view first, char* chunk, DWOR
                          HeadingFirst<Utf16Records, wchar_t>& sink, Cancellation& cancellation)
 {
     static wchar_t units[32 * 1024 + 1];
-    LineSplitter<256, wchar_t> splitter(true);
+    LineSplitter<256, wchar_t> splitter(true, HoldsUtf16Crlf(first, bigEndian));
     unsigned pending = 0x100;   // none, or the first byte of a unit split between two chunks
     const FileProblem problem = ReadAll(input, first, chunk, chunkSize, cancellation, [&](std::string_view bytes) {
         std::size_t count = 0;

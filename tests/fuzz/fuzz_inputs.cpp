@@ -125,7 +125,7 @@ template <std::size_t Capacity>
 void CheckSplitting(std::string_view stream, std::string_view readSizes, bool cells)
 {
     const std::string expected = cells ? ReferenceRows(stream) : ReferenceLines(stream);
-    LineSplitter<Capacity> splitter(cells);
+    LineSplitter<Capacity> splitter(cells, HoldsQuotedCells(stream));
     Transcript transcript;
     for (std::size_t read = 0; !stream.empty(); ++read) {
         const std::size_t size = 1 + static_cast<unsigned char>(readSizes[read % readSizes.size()]);
@@ -202,7 +202,7 @@ void CheckTabbedText(std::string_view bytes)
     Require(ambiguous || ReadCells(text) == written);
     std::vector<std::size_t> rowEnds;
     for (std::size_t at = 0; at < text.size();)
-        rowEnds.push_back(at = ReadTabbedRow(std::string_view(text), at, [](auto) {}));
+        rowEnds.push_back(at = ReadTabbedRow(std::string_view(text), at, true, [](auto) {}));
     for (std::size_t at = text.find("\r\n"); at != text.npos; at = text.find("\r\n", at + 2)) {
         Require(std::binary_search(rowEnds.begin(), rowEnds.end(), at + 2));
     }
