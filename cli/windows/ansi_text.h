@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "batch_converter.h"
 #include "isbn_notation.h"
 
 // The longest line converted whole; longer ones are refused on their length.
@@ -42,4 +43,15 @@ inline std::optional<TextCode> AnsiCode()
     if (page == 932) return TextCode::Cp932;
     if (page == CP_UTF8) return TextCode::Utf8;
     return std::nullopt;
+}
+
+// The ANSI text of a cell as the conversion reads it: as the dialog would, or, where that
+// does not convert and reading it as Japanese sheets write ISBNs does, so read (its flags
+// in `read`), written into `buffer`.
+inline NotationText ReadAsMeant(std::string_view ansi, const Direction& direction, char (&buffer)[kLongestNotation])
+{
+    if (direction.convert(ansi).outcome == ConversionOutcome::Converted || !AnsiCode()) return {ansi};
+    const NotationText read = ReadIsbnNotation(ansi, *AnsiCode(), buffer);
+    if (read.read == 0 || direction.convert(read.text).outcome != ConversionOutcome::Converted) return {ansi};
+    return read;
 }

@@ -63,11 +63,8 @@ private:
     // once read as Japanese sheets write ISBNs, is read so.
     CellText Shown(std::string_view ansi, std::wstring_view shown)
     {
-        if (direction_.convert(ansi).outcome != ConversionOutcome::Converted && AnsiCode()) {
-            const NotationText read = ReadIsbnNotation(ansi, *AnsiCode(), notation_);
-            const bool converts = direction_.convert(read.text).outcome == ConversionOutcome::Converted;
-            if (read.read != 0 && converts) return {read.text, false, false, false, read.read};
-        }
+        const NotationText read = ReadAsMeant(ansi, direction_, notation_);
+        if (read.read != 0) return {read.text, false, false, false, read.read};
         return {ansi, false, false, !table_.spreadsheet && ShowsCutShortNumber(shown)};
     }
 

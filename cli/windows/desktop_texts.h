@@ -32,8 +32,9 @@ inline constexpr wchar_t kGuideText[] =
     L"1件ずつ画面で変換するときは Quenzel.exe を使ってください。\n"
     L"コマンドプロンプト、スクリプト、タスクからは、必ず to13 か to10 を付けて\n"
     L"使います（詳しくは README.txt）。\n"
-    L"  isbnconv to13 [--column N] [--] [入力...]    ISBN-10 → ISBN-13\n"
-    L"  isbnconv to10 [--column N] [--] [入力...]    ISBN-13（978）→ ISBN-10\n"
+    L"  isbnconv to13 [オプション] [--] [入力...]    ISBN-10 → ISBN-13\n"
+    L"  isbnconv to10 [オプション] [--] [入力...]    ISBN-13（978）→ ISBN-10\n"
+    L"  （オプションは --column N、--hyphens as-typed|agency|none、--lenient）\n"
     L"  isbnconv to13 < 入力.txt > 結果.txt\n"
     L"\n";
 inline constexpr wchar_t kDropPromptText[] =

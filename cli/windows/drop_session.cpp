@@ -43,7 +43,9 @@ ColumnTally FileTally(const std::vector<std::vector<std::wstring>>& rows, const 
     for (const std::vector<std::wstring>& row : rows) {
         for (const std::wstring& cell : row) {
             char ansi[3 * kLongestAnsiLine];
-            tally.Cell(AnsiText(cell, ansi), &row == &rows.front() && NamesIsbn(std::wstring_view(cell)));
+            char read[kLongestNotation];
+            const std::string_view text = ReadAsMeant(AnsiText(cell, ansi), direction, read).text;
+            tally.Cell(text, &row == &rows.front() && NamesIsbn(std::wstring_view(cell)));
         }
         tally.EndRow();
     }

@@ -236,9 +236,9 @@ void CheckColumnTally(std::string_view text)
         bool anyConverts = false;
         for (std::size_t column = 0; column < tally.Columns(); ++column) {
             anyConverts = anyConverts || tally.Converted(column) > 0;
-            // No column's share of converting cells is above the chosen one's.
-            Require(!choice.found || std::uint64_t{tally.Converted(column)} * tally.NonEmpty(best) <=
-                                         std::uint64_t{tally.Converted(best)} * tally.NonEmpty(column));
+            // No column's share of converting cells (of two cells more) is above the chosen one's.
+            Require(!choice.found || std::uint64_t{tally.Converted(column)} * (tally.NonEmpty(best) + 2) <=
+                                         std::uint64_t{tally.Converted(best)} * (tally.NonEmpty(column) + 2));
             Require(!tally.FirstRowIsHeading(column) || column >= firstRow.size() ||
                     direction->convert(firstRow[column]).outcome != ConversionOutcome::Converted);
         }
