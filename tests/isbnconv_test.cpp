@@ -229,6 +229,8 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
     const fs::path folder = fs::temp_directory_path() / L"v1.2 書籍 한글";
     fs::remove_all(folder);
     fs::create_directories(folder);
+    const std::string ansiRow =
+        std::string("\x96\x7b\tISBN\x81\x46") + "4101010013";   // 本 and ISBN：, in code page 932
     const std::map<std::wstring, std::string> inputs = {
         {L"一覧.txt", kBom + "4-101-01001-3\r\n\r\n4 10 101001 3"},
         {L"一覧_ISBN13.txt", "already here"},
@@ -245,9 +247,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
         {L"list 13.txt", "\xFE\xFF" + Utf16("978-4-10-101001-4\n", true)},
         {L"large.txt", Repeat("9784101010014\n", 6000)},   // more than one read
         {L"13s.txt", "9784101010014\r\n9780306406157\r\n"},
-        {L"ansi.txt",
-         "ISBN\x81\x46"
-         "4101010013\r\n"},   // ISBN：, in code page 932
+        {L"ansi.txt", ansiRow + "\r\n"},
     };
     for (const auto& [name, bytes] : inputs) std::ofstream(folder / name, std::ios::binary) << bytes;
     std::vector<std::wstring> dropped = {folder / L"一覧.txt", folder, folder / L"missing.txt"};
@@ -280,10 +280,7 @@ TEST(DropSession, WritesEachResultBesideItsFileAndLosesNothing)
          "\xFF\xFE" + Utf16("status\tISBN-13\tASIN\tTitle\tISBN\r\n", false) +
              Utf16(Ok("978-4-10-101001-4", "4101010013", "\"A\n(new)\"\t4-10-101001-3", "\r\n"), false) +
              Utf16(Ok("9780306406157", "0306406152", "B\t0306406152\tnote", "\r\n"), false)},
-        {L"ansi_ISBN13.txt", Ok("9784101010014", "4101010013",
-                                "ISBN\x81\x46"
-                                "4101010013",
-                                "\r\n")},
+        {L"ansi_ISBN13.txt", Ok("9784101010014", "4101010013", ansiRow, "\r\n")},
         {L"list 13_ISBN10.txt",
          "\xFE\xFF" + Utf16(Ok("4-10-101001-3", "4101010013", "978-4-10-101001-4", "\r\n"), true)},
     };
