@@ -95,7 +95,7 @@ inline constexpr const wchar_t* kOtherDirectionNotes[] = {
 inline constexpr wchar_t kOtherDirectionRowsText[] = L"    うち、もう一方の向きなら変換できる行: ";
 // Converted ISBNs are written as the user wrote theirs, on the clipboard and in files.
 inline constexpr wchar_t kHyphensLikeInputText[] =
-    L"  ハイフンは、元の ISBN にあれば国際 ISBN 機関の位置に入れ、なければ省きます。\n";
+    L"  ハイフンは元の ISBN にあれば ISBN 機関の位置に入れ、なければ省きます。\n";
 // A converted ISBN in a range that the agency's table, of the date between, does not assign.
 inline constexpr wchar_t kUnassignedBeforeText[] = L"国際 ISBN 機関の表（";
 inline constexpr wchar_t kUnassignedAfterText[] = L"）にない範囲の番号。打ち間違いかもしれません";
