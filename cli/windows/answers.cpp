@@ -47,6 +47,7 @@ void DescribeLines(const FileReport& report, StatusWords words, Console& console
 {
     console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");
     if (report.readOtherwise > 0) console.Write(kReadOtherwiseText + std::to_wstring(report.readOtherwise) + L"\n");
+    if (report.unassigned > 0) console.Write(kUnassignedRowsText + std::to_wstring(report.unassigned) + L"\n");
     console.Write(kRefusedLinesText + std::to_wstring(RefusedLines(report)) + L"\n");
     for (std::size_t outcome = 1; outcome < kOutcomeCount; ++outcome) {
         if (report.counts[outcome] == 0) continue;

@@ -205,7 +205,6 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
     std::size_t numbers = 0;
     std::size_t zerosRestored = 0;
     std::size_t otherDirection = 0;
-    std::size_t unassigned = 0;
     bool cutShort = false;
     if (chosen.heading) measured.Heading(isbnHeading);
     ConvertRows(table, direction, chosen, [&](const ConversionResult& result, const CellText& cell) {
@@ -214,7 +213,7 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
         zerosRestored += cell.zeroRestored ? 1 : 0;
         const RowWritten row = Written(result, cell, direction);
         otherDirection += row.otherKind ? 1 : 0;
-        unassigned += row.unassigned ? 1 : 0;
+        report.unassigned += row.unassigned ? 1 : 0;
         report.readOtherwise += result.outcome == ConversionOutcome::Converted && cell.read != 0 ? 1 : 0;
         cutShort = cutShort || cell.cutShort;
         measured.Row(row.isbn, result, row.note);
@@ -243,7 +242,6 @@ int PutResults(const CopiedTable& table, const Direction& direction, ChosenColum
     console.Write(L"\n");
     DescribeLines(report, StatusWords::Left, console);
     if (otherDirection > 0) console.Write(kOtherDirectionRowsText + std::to_wstring(otherDirection) + L"\n");
-    if (unassigned > 0) console.Write(kUnassignedRowsText + std::to_wstring(unassigned) + L"\n");
     if (numbers > 0) console.Write(kNumberCellsText + std::to_wstring(numbers) + L"\n");
     if (zerosRestored > 0) console.Write(kZerosRestoredText + std::to_wstring(zerosRestored) + L"\n");
     if (cutShort) console.Write(kCutShortNumbersText);

@@ -49,6 +49,7 @@ struct FileReport {
     std::size_t longLines = 0;
     std::size_t missingColumns = 0;   // rows of a table too short for its ISBN column
     std::size_t readOtherwise = 0;    // converted once read as Japanese sheets write ISBNs
+    std::size_t unassigned = 0;       // converted, in a range no publisher holds
     std::wstring resultPath;          // the result written, or the complete one left unrenamed
 };
 
