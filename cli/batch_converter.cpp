@@ -143,12 +143,12 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
 }
 
 Isbn13Digits::Isbn13Digits(const Direction& direction, std::string_view input, const ConversionResult& result)
-    : digits{}
 {
-    std::size_t count = 0;
-    for (const char c : &direction == &kTo13 ? std::string_view(result.isbnText) : input) {
-        if (c != '-' && count < sizeof digits) digits[count++] = c;
-    }
+    // 978, the ISBN-10's first nine digits (the ASIN's), and the ISBN-13's check digit: the
+    // result's last character going to 13, the input's going to 10.
+    std::memcpy(digits, "978", 3);
+    std::memcpy(digits + 3, result.asinText, 9);
+    digits[12] = &direction == &kTo13 ? result.isbnText[direction.isbnLength(input.size()) - 1] : input.back();
 }
 
 char* PutConvertedIsbn(const Direction& direction, Hyphens hyphens, std::string_view input,

@@ -53,10 +53,10 @@ inline constexpr std::string_view kMissingColumnStatus = "missing-column";
 // input: the agency's hyphens where it has hyphens, digits alone where it has none.
 enum class Hyphens { AsTyped, Agency, None, LikeInput };
 
-// The 13 digits of the ISBN-13 on either side of a conversion of `input`: the result's
-// going to 13, the input's going to 10.
+// The 13 digits of the ISBN-13 on either side of a conversion of `input` that converted:
+// the result's going to 13, the input's going to 10.
 struct Isbn13Digits {
-    char digits[13];
+    char digits[13] = {};
     Isbn13Digits(const Direction& direction, std::string_view input, const ConversionResult& result);
     std::string_view View() const { return {digits, sizeof digits}; }
 };

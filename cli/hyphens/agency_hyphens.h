@@ -22,6 +22,8 @@ std::optional<AgencyParts> AgencySplit(std::string_view digits13);
 // The longest ISBN written with hyphens: 13 digits and 4 hyphens.
 inline constexpr std::size_t kLongestHyphenated = 17;
 
+// `digits13`, below, are 13 digits, an ISBN-13's.
+//
 // Writes the ISBN-13 of `digits13` with the agency's hyphens ("978-4-10-101001-4"), or
 // without any where it has none to give; returns the end of what it wrote.
 char* PutAgencyIsbn13(std::string_view digits13, char* out);

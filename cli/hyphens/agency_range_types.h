@@ -3,11 +3,12 @@
 
 #include <cstdint>
 
-// A registration group: its prefix (978 or 979), and the group element's length and value.
+// A registration group: the span of the seven digits after the prefix that it covers,
+// 979's counted from 10,000,000 on (978-4 is 4000000-4999999), and its element's length.
 struct RegistrationGroup {
-    std::uint16_t prefix;
+    std::uint32_t first;
+    std::uint32_t last;
     std::uint8_t length;
-    std::uint32_t group;
     std::uint16_t firstRange;   // its ranges in kRegistrantRanges
     std::uint16_t rangeCount;
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the C++ table of agency_ranges.txt, at build time: its date, its registration
-groups sorted by prefix, group length and group, and each group's registrant ranges with
-their bounds widened to the seven digits that follow the group.
+groups as the spans of the seven digits after the prefix that each covers (979's after
+978's), sorted, and each group's registrant ranges with their bounds widened to the seven
+digits that follow the group.
 
 Usage: make_range_table.py agency_ranges.txt agency_range_table.h
 """
@@ -21,10 +22,14 @@ def main(source, target):
         groups.append((int(prefix), len(group), int(group), ranges))
     if date is None or not groups:
         sys.exit(f"{source}: no date or no groups")
-    groups.sort()
-    rows, range_rows = [], []
+    groups.sort(key=lambda row: (row[0], str(row[2]).zfill(row[1]).ljust(7, "0")))
+    rows, range_rows, firsts = [], [], []
     for prefix, length, group, ranges in groups:
-        rows.append(f"    {{{prefix}, {length}, {group}, {len(range_rows)}, {len(ranges)}}},")
+        digits = str(group).zfill(length)
+        offset = 0 if prefix == 978 else 10_000_000
+        first, last = offset + int(digits.ljust(7, "0")), offset + int(digits.ljust(7, "9"))
+        rows.append(f"    {{{first}, {last}, {length}, {len(range_rows)}, {len(ranges)}}},")
+        firsts.append(first)
         for bounds in ranges:
             first, last = bounds.split("-")
             range_rows.append(f"    {{{int(first.ljust(7, '0'))}, {int(last.ljust(7, '9'))}, {len(first)}}},")
@@ -33,7 +38,14 @@ def main(source, target):
         out.write('#include "agency_range_types.h"\n\n')
         out.write(f'inline constexpr char kAgencyRangesDate[] = "{date}";\n\n')
         out.write("inline constexpr RegistrationGroup kRegistrationGroups[] = {\n" + "\n".join(rows) + "\n};\n\n")
-        out.write("inline constexpr RegistrantRange kRegistrantRanges[] = {\n" + "\n".join(range_rows) + "\n};\n")
+        out.write("inline constexpr RegistrantRange kRegistrantRanges[] = {\n" + "\n".join(range_rows) + "\n};\n\n")
+        # Where the groups whose spans start with each three digits after the prefix begin.
+        buckets, index = [], 0
+        for bucket in range(2001):
+            while index < len(firsts) and firsts[index] < bucket * 10_000:
+                index += 1
+            buckets.append(index)
+        out.write("inline constexpr std::uint16_t kGroupBuckets[] = {" + ", ".join(map(str, buckets)) + "};\n")
 
 
 if __name__ == "__main__":
