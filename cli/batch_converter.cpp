@@ -115,11 +115,10 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
     char read[kLongestNotation];
     if (lenient_ && result.outcome != ConversionOutcome::Converted) [[unlikely]] {
         const NotationText notation = ReadIsbnNotation(input, code_, read);
-        const ConversionResult lenient = direction_.convert(notation.text);
-        if (notation.read != 0 && lenient.outcome == ConversionOutcome::Converted) {
+        if (notation.read != 0) {
             input = notation.text;
-            result = lenient;
-            ++readOtherwise_;
+            result = direction_.convert(input);
+            readOtherwise_ += result.outcome == ConversionOutcome::Converted ? 1 : 0;
         }
     }
     ++counts_[static_cast<std::size_t>(result.outcome)];

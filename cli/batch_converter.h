@@ -74,9 +74,9 @@ public:
         : direction_(direction), out_(out), column_(column), hyphens_(hyphens)
     {}
 
-    // From now on, an input that does not convert as the dialogs read it, but does once
-    // read as Japanese sheets write ISBNs (isbn_notation.h) in the given encoding, is
-    // read so; otherwise its refusal stands.
+    // From now on, an input that does not convert as the dialogs read it is read as
+    // Japanese sheets write ISBNs (isbn_notation.h), in the given encoding, where that
+    // reads it as an ISBN: converted, or refused for what is wrong with it so read.
     void ReadLeniently(TextCode code)
     {
         lenient_ = true;

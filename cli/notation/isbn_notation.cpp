@@ -1,5 +1,6 @@
 #include "isbn_notation.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -113,8 +114,9 @@ NotationText ReadIsbnNotation(std::string_view text, TextCode code, char (&buffe
     plain = plain.substr(first, last + 1 - first);
     const std::string_view unlabelled = WithoutLabel(plain);
     if (unlabelled.size() < plain.size()) read |= kReadLabel;
-    if (read == 0 || unlabelled.empty() || unlabelled.find_first_not_of("0123456789X-") != unlabelled.npos) {
-        return {text};
-    }
+    if (read == 0 || unlabelled.find_first_not_of("0123456789X-") != unlabelled.npos) return {text};
+    // As many digits as an ISBN has: a heading such as ISBN-13 is no ISBN read otherwise.
+    const auto digits = std::count_if(unlabelled.begin(), unlabelled.end(), [](char c) { return c != '-'; });
+    if (digits != 10 && digits != 13) return {text};
     return {unlabelled, read};
 }

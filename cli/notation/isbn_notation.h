@@ -27,5 +27,6 @@ struct NotationText {
 };
 
 // The text read as meant, written into `buffer` when anything was read otherwise: only
-// when, so read, it holds nothing but digits, X and hyphens (and is not empty).
+// when, so read, it holds nothing but digits, X and hyphens, and ten or thirteen of the
+// digits and X, as an ISBN does.
 NotationText ReadIsbnNotation(std::string_view text, TextCode code, char (&buffer)[kLongestNotation]);

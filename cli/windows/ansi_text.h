@@ -46,12 +46,10 @@ inline std::optional<TextCode> AnsiCode()
 }
 
 // The ANSI text of a cell as the conversion reads it: as the dialog would, or, where that
-// does not convert and reading it as Japanese sheets write ISBNs does, so read (its flags
-// in `read`), written into `buffer`.
+// does not convert, as Japanese sheets write ISBNs where that reads it as an ISBN (its
+// flags in `read`), written into `buffer`.
 inline NotationText ReadAsMeant(std::string_view ansi, const Direction& direction, char (&buffer)[kLongestNotation])
 {
     if (direction.convert(ansi).outcome == ConversionOutcome::Converted || !AnsiCode()) return {ansi};
-    const NotationText read = ReadIsbnNotation(ansi, *AnsiCode(), buffer);
-    if (read.read == 0 || direction.convert(read.text).outcome != ConversionOutcome::Converted) return {ansi};
-    return read;
+    return ReadIsbnNotation(ansi, *AnsiCode(), buffer);
 }
