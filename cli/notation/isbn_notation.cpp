@@ -89,6 +89,10 @@ std::string_view WithoutLabel(std::string_view text)
 
 NotationText ReadIsbnNotation(std::string_view text, TextCode code, char (&buffer)[kLongestNotation])
 {
+    // Most texts are digits, X and hyphens already, and stay as they are.
+    bool asWritten = true;
+    for (const char c : text) asWritten = asWritten && ((c >= '0' && c <= '9') || c == 'X' || c == '-');
+    if (asWritten) return {text};
     // Half-width as read, spaces kept as ' ' for now.
     std::size_t written = 0;
     unsigned read = 0;

@@ -7,7 +7,6 @@
 #include <optional>
 #include <string_view>
 
-#include "batch_converter.h"
 #include "isbn_notation.h"
 
 // The longest line converted whole; longer ones are refused on their length.
@@ -45,11 +44,12 @@ inline std::optional<TextCode> AnsiCode()
     return std::nullopt;
 }
 
-// The ANSI text of a cell as the conversion reads it: as the dialog would, or, where that
-// does not convert, as Japanese sheets write ISBNs where that reads it as an ISBN (its
-// flags in `read`), written into `buffer`.
-inline NotationText ReadAsMeant(std::string_view ansi, const Direction& direction, char (&buffer)[kLongestNotation])
+// The ANSI text of a cell as the conversion reads it: as Japanese sheets write ISBNs
+// where that reads it as an ISBN otherwise than the dialog would (its flags in `read`,
+// the text written into `buffer`), else as it is. What the dialog converts holds nothing
+// that is read otherwise: no full-width character, label or space.
+inline NotationText ReadAsMeant(std::string_view ansi, char (&buffer)[kLongestNotation])
 {
-    if (direction.convert(ansi).outcome == ConversionOutcome::Converted || !AnsiCode()) return {ansi};
+    if (!AnsiCode()) return {ansi};
     return ReadIsbnNotation(ansi, *AnsiCode(), buffer);
 }

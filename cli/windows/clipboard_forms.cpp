@@ -139,10 +139,12 @@ void ClipboardForms::Text(const wchar_t* units, std::size_t count)
 // ISBNs, ASINs and separators are ASCII, and so are their UTF-16 units.
 void ClipboardForms::Text(const char* ascii)
 {
-    for (; *ascii != '\0'; ++ascii) {
-        const auto unit = static_cast<wchar_t>(*ascii);
-        Text(&unit, 1);
+    const std::size_t count = Length(ascii);
+    if (text_ != nullptr && FitsIn(textUnits_, count, textCapacity_)) {
+        wchar_t* const place = text_ + static_cast<std::size_t>(textUnits_);
+        for (std::size_t at = 0; at < count; ++at) place[at] = static_cast<wchar_t>(ascii[at]);
     }
+    textUnits_ += count;
 }
 
 void ClipboardForms::Html(const char* bytes, std::size_t count)

@@ -63,7 +63,7 @@ private:
     // once read as Japanese sheets write ISBNs, is read so.
     CellText Shown(std::string_view ansi, std::wstring_view shown)
     {
-        const NotationText read = ReadAsMeant(ansi, direction_, notation_);
+        const NotationText read = ReadAsMeant(ansi, notation_);
         if (read.read != 0) return {read.text, false, false, false, read.read};
         return {ansi, false, false, !table_.spreadsheet && ShowsCutShortNumber(shown)};
     }
@@ -152,20 +152,27 @@ void ConvertRows(const CopiedTable& table, const Direction& direction, ChosenCol
     });
 }
 
+// The column is judged on the first rows, as a person looks at the top of a sheet (a
+// dropped file's are those in its first 64 KiB): a million rows then cost one pass less.
+constexpr std::size_t kTalliedRows = 10000;
+
 ColumnTally Tally(const CopiedTable& table, const Direction& direction)
 {
     ColumnTally tally(direction);
     CellReader reader(table, direction);
-    std::size_t row = 0;
+    std::vector<TabbedCell<wchar_t>> cells;
     std::wstring scratch;
-    ForEachRow(std::wstring_view(table.text), [&](Cells cells) {
+    const std::wstring_view text(table.text);
+    for (std::size_t at = 0, row = 0; at < text.size() && row < kTalliedRows; ++row) {
+        cells.clear();
+        at = ReadTabbedRow(text, at, table.quotedCells,
+                           [&cells](const TabbedCell<wchar_t>& cell) { cells.push_back(cell); });
         for (std::size_t column = 0; column < cells.size(); ++column) {
             const bool namesIsbn = row == 0 && NamesIsbn(CellValue(cells[column], scratch));
-            tally.Cell(reader.Read(row, cells, column).ansi, namesIsbn);
+            tally.Cell(reader.Read(row, Cells(cells), column).ansi, namesIsbn);
         }
         tally.EndRow();
-        ++row;
-    });
+    }
     return tally;
 }
 

@@ -44,7 +44,7 @@ ColumnTally FileTally(const std::vector<std::vector<std::wstring>>& rows, const 
         for (const std::wstring& cell : row) {
             char ansi[3 * kLongestAnsiLine];
             char read[kLongestNotation];
-            const std::string_view text = ReadAsMeant(AnsiText(cell, ansi), direction, read).text;
+            const std::string_view text = ReadAsMeant(AnsiText(cell, ansi), read).text;
             tally.Cell(text, &row == &rows.front() && NamesIsbn(std::wstring_view(cell)));
         }
         tally.EndRow();
