@@ -89,7 +89,7 @@ std::optional<AgencyParts> AgencySplit(std::string_view digits13)
 
 char* PutAgencyIsbn13(std::string_view digits13, char* out)
 {
-    const std::optional<AgencyParts> parts = Split(digits13.data());
+    const std::optional<AgencyParts> parts = AgencySplit(digits13);
     if (!parts) {
         std::memcpy(out, digits13.data(), digits13.size());
         return out + digits13.size();
@@ -102,7 +102,7 @@ char* PutAgencyIsbn13(std::string_view digits13, char* out)
 
 char* PutAgencyIsbn10(std::string_view digits13, std::string_view isbn10, char* out)
 {
-    const std::optional<AgencyParts> parts = Split(digits13.data());
+    const std::optional<AgencyParts> parts = AgencySplit(digits13);
     if (!parts) {
         std::memcpy(out, isbn10.data(), isbn10.size());
         return out + isbn10.size();

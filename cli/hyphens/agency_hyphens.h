@@ -22,14 +22,12 @@ std::optional<AgencyParts> AgencySplit(std::string_view digits13);
 // The longest ISBN written with hyphens: 13 digits and 4 hyphens.
 inline constexpr std::size_t kLongestHyphenated = 17;
 
-// `digits13`, below, are 13 digits, an ISBN-13's.
-//
-// Writes the ISBN-13 of `digits13` with the agency's hyphens ("978-4-10-101001-4"), or
+// Writes the ISBN-13 of `digits13` (13 characters) with the agency's hyphens ("978-4-10-101001-4"), or
 // without any where it has none to give; returns the end of what it wrote.
 char* PutAgencyIsbn13(std::string_view digits13, char* out);
 
 // Writes the ISBN-10 `isbn10` (ten characters, digits and perhaps X) with the hyphens of
-// its ISBN-13 `digits13` ("4-10-101001-3"), or without any; returns the end.
+// its ISBN-13 `digits13` (13 characters) ("4-10-101001-3"), or without any; returns the end.
 char* PutAgencyIsbn10(std::string_view digits13, std::string_view isbn10, char* out);
 
 // The date of the agency's list the table was made from, as YYYY-MM-DD.
