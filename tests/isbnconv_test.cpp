@@ -115,10 +115,12 @@ TEST(Isbnconv, WritesOneRecordPerInput)
         {"to10 --hyphens none 978-4-10-101001-4", "", Ok("4101010013", "4101010013", "978-4-10-101001-4"), 0},
         {"to13 --hyphens 0306406152", "", "", 2},
         // Japanese notation read as meant only when asked for.
-        {"to13 --lenient", "４００３１０１０２２\n ISBN：4-06-184902-6\n１\n４００３１０１０２３\n",
+        {"to13 --lenient",
+         "４００３１０１０２２\n ISBN：4-06-184902-6\n１\n４００３１０１０２３\n\xC0\xB4-06-184902-6 \n",
          Ok("978-4003101025", "4003101022", "４００３１０１０２２") +
              Ok("978-4-06-184902-0", "4061849026", " ISBN：4-06-184902-6") + Refused("wrong-digit-count", "１") +
-             Refused("bad-check-digit", "４００３１０１０２３"),
+             Refused("bad-check-digit", "４００３１０１０２３") +
+             Refused("wrong-digit-count", "\xC0\xB4-06-184902-6 "),   // 4 in an overlong form is none
          1},
         {"to13", "４００３１０１０２２\n", Refused("wrong-digit-count", "４００３１０１０２２"), 1},
         {"", "0306406152\n", "", 2},

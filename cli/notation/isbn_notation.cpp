@@ -16,13 +16,17 @@ char32_t Next(std::string_view text, TextCode code, std::size_t& length)
     length = 1;
     if (lead < 0x80) return lead;
     if (code == TextCode::Utf8) {
-        const std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (size == 1 || text.size() < size) return kNone;
+        // Well-formed UTF-8 only: no lead byte outside C2-F4, no overlong form.
+        static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (lead < 0xC2 || lead > 0xF4) return kNone;
+        const std::size_t size = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (text.size() < size) return kNone;
         char32_t value = lead & (0x7F >> size);
         for (std::size_t at = 1; at < size; ++at) {
             if ((byte(at) & 0xC0) != 0x80) return kNone;
             value = value << 6 | (byte(at) & 0x3F);
         }
+        if (value < kSmallest[size]) return kNone;
         length = size;
         return value;
     }
