@@ -131,7 +131,7 @@ char* BatchConverter::PutFields(std::string_view input, char* place)
     // Each array is copied whole and the next field starts where its text ends.
     place = PutField(place, status.text, status.length);
     if (hyphens_ != Hyphens::AsTyped && converted) [[unlikely]] {
-        place = PutConvertedIsbn(direction_, hyphens_, input, result, place);
+        place = PutConvertedIsbn(direction_, hyphens_, input, result, place, &memo_);
     } else {
         place = PutField(place, result.isbnText, isbnLength);
     }
@@ -151,14 +151,14 @@ Isbn13Digits::Isbn13Digits(const Direction& direction, std::string_view input, c
 }
 
 char* PutConvertedIsbn(const Direction& direction, Hyphens hyphens, std::string_view input,
-                       const ConversionResult& result, char* place)
+                       const ConversionResult& result, char* place, AgencyMemo* memo)
 {
     if (hyphens == Hyphens::LikeInput) hyphens = input.find('-') != input.npos ? Hyphens::Agency : Hyphens::None;
     const Isbn13Digits isbn13(direction, input, result);
     const std::string_view isbn10(result.asinText, kAsinLength);
     const bool to13 = &direction == &kTo13;
     if (hyphens == Hyphens::Agency) {
-        return to13 ? PutAgencyIsbn13(isbn13.View(), place) : PutAgencyIsbn10(isbn13.View(), isbn10, place);
+        return to13 ? PutAgencyIsbn13(isbn13.View(), place, memo) : PutAgencyIsbn10(isbn13.View(), isbn10, place, memo);
     }
     const std::string_view digits = to13 ? isbn13.View() : isbn10;
     std::memcpy(place, digits.data(), digits.size());

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "agency_hyphens.h"
 #include "conversion_result.h"
 #include "isbn_notation.h"
 #include "output_buffer.h"
@@ -64,7 +65,7 @@ struct Isbn13Digits {
 // Writes the ISBN that converting `input` gave, as `hyphens` says; returns the end. Room
 // for 17 characters.
 char* PutConvertedIsbn(const Direction& direction, Hyphens hyphens, std::string_view input,
-                       const ConversionResult& result, char* place);
+                       const ConversionResult& result, char* place, AgencyMemo* memo = nullptr);
 
 class BatchConverter {
 public:
@@ -138,6 +139,7 @@ private:
     OutputBuffer& out_;
     std::size_t column_;
     Hyphens hyphens_;
+    AgencyMemo memo_;
     bool lenient_ = false;
     TextCode code_ = TextCode::Utf8;
     std::size_t readOtherwise_ = 0;

@@ -42,12 +42,14 @@ const RegistrationGroup* FindGroup(std::uint32_t key)
 constexpr std::uint32_t kPowersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
 
 // AgencySplit of 13 characters known to be digits.
-std::optional<AgencyParts> Split(const char* digits)
+std::optional<AgencyParts> Split(const char* digits, AgencyMemo* memo)
 {
     const bool isbn978 = std::memcmp(digits, "978", 3) == 0;
     if (!isbn978 && std::memcmp(digits, "979", 3) != 0) return std::nullopt;
     const std::uint32_t key = (isbn978 ? 0u : 10'000'000u) + Number(std::string_view(digits + 3, 7));
-    const RegistrationGroup* group = FindGroup(key);
+    const bool sameGroup =
+        memo != nullptr && memo->group != nullptr && key >= memo->group->first && key <= memo->group->last;
+    const RegistrationGroup* group = sameGroup ? memo->group : FindGroup(key);
     if (group == nullptr) return std::nullopt;
     // The seven digits after the group: the rest of those seven (what lies past the
     // group's first key), then as many of the two before the check digit as there is room
@@ -58,8 +60,15 @@ std::optional<AgencyParts> Split(const char* digits)
                                 Number(std::string_view(digits + 10, more)) * kPowersOfTen[length - more];
     const RegistrantRange* const first = kRegistrantRanges + group->firstRange;
     const RegistrantRange* const last = first + group->rangeCount;
+    const bool sameRange =
+        sameGroup && memo->range != nullptr && after >= memo->range->first && after <= memo->range->last;
     const RegistrantRange* range =
-        std::partition_point(first, last, [after](const RegistrantRange& row) { return row.last < after; });
+        sameRange ? memo->range
+                  : std::partition_point(first, last, [after](const RegistrantRange& row) { return row.last < after; });
+    if (memo != nullptr) {
+        memo->group = group;
+        memo->range = range != last ? range : nullptr;
+    }
     // The publication element takes one digit at least.
     if (range == last || after < range->first || range->length >= 9 - length) return std::nullopt;
     return AgencyParts{length, range->length};
@@ -81,15 +90,15 @@ char* PutWithHyphens(const char* text, std::size_t count, unsigned after, char* 
 
 }   // namespace
 
-std::optional<AgencyParts> AgencySplit(std::string_view digits13)
+std::optional<AgencyParts> AgencySplit(std::string_view digits13, AgencyMemo* memo)
 {
     if (digits13.size() != 13 || !AllDigits(digits13)) return std::nullopt;
-    return Split(digits13.data());
+    return Split(digits13.data(), memo);
 }
 
-char* PutAgencyIsbn13(std::string_view digits13, char* out)
+char* PutAgencyIsbn13(std::string_view digits13, char* out, AgencyMemo* memo)
 {
-    const std::optional<AgencyParts> parts = AgencySplit(digits13);
+    const std::optional<AgencyParts> parts = AgencySplit(digits13, memo);
     if (!parts) {
         std::memcpy(out, digits13.data(), digits13.size());
         return out + digits13.size();
@@ -100,9 +109,9 @@ char* PutAgencyIsbn13(std::string_view digits13, char* out)
     return PutWithHyphens(digits13.data(), 13, after, out);
 }
 
-char* PutAgencyIsbn10(std::string_view digits13, std::string_view isbn10, char* out)
+char* PutAgencyIsbn10(std::string_view digits13, std::string_view isbn10, char* out, AgencyMemo* memo)
 {
-    const std::optional<AgencyParts> parts = AgencySplit(digits13);
+    const std::optional<AgencyParts> parts = AgencySplit(digits13, memo);
     if (!parts) {
         std::memcpy(out, isbn10.data(), isbn10.size());
         return out + isbn10.size();

@@ -9,6 +9,16 @@
 #include <optional>
 #include <string_view>
 
+struct RegistrationGroup;
+struct RegistrantRange;
+
+// What the last lookup found, for the next to try first: ISBNs in a list come in runs of
+// one group's and of one publisher's, and each is then placed with a few comparisons.
+struct AgencyMemo {
+    const RegistrationGroup* group = nullptr;
+    const RegistrantRange* range = nullptr;
+};
+
 // The lengths of the group and registrant elements.
 struct AgencyParts {
     std::size_t group;
@@ -17,18 +27,18 @@ struct AgencyParts {
 
 // For the 13 digits of an ISBN-13, its check digit included; nothing when its group or
 // its registrant's range is not assigned, or the digits are not 13.
-std::optional<AgencyParts> AgencySplit(std::string_view digits13);
+std::optional<AgencyParts> AgencySplit(std::string_view digits13, AgencyMemo* memo = nullptr);
 
 // The longest ISBN written with hyphens: 13 digits and 4 hyphens.
 inline constexpr std::size_t kLongestHyphenated = 17;
 
 // Writes the ISBN-13 of `digits13` (13 characters) with the agency's hyphens ("978-4-10-101001-4"), or
 // without any where it has none to give; returns the end of what it wrote.
-char* PutAgencyIsbn13(std::string_view digits13, char* out);
+char* PutAgencyIsbn13(std::string_view digits13, char* out, AgencyMemo* memo = nullptr);
 
 // Writes the ISBN-10 `isbn10` (ten characters, digits and perhaps X) with the hyphens of
 // its ISBN-13 `digits13` (13 characters) ("4-10-101001-3"), or without any; returns the end.
-char* PutAgencyIsbn10(std::string_view digits13, std::string_view isbn10, char* out);
+char* PutAgencyIsbn10(std::string_view digits13, std::string_view isbn10, char* out, AgencyMemo* memo = nullptr);
 
 // The date of the agency's list the table was made from, as YYYY-MM-DD.
 extern const char* const kAgencyRangesDateText;
