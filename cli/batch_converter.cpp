@@ -154,6 +154,11 @@ char* PutConvertedIsbn(const Direction& direction, Hyphens hyphens, std::string_
                        const ConversionResult& result, char* place, AgencyMemo* memo)
 {
     if (hyphens == Hyphens::LikeInput) hyphens = input.find('-') != input.npos ? Hyphens::Agency : Hyphens::None;
+    if (hyphens == Hyphens::AsTyped) {
+        const std::size_t length = direction.isbnLength(input.size());
+        std::memcpy(place, result.isbnText, length);
+        return place + length;
+    }
     const Isbn13Digits isbn13(direction, input, result);
     const std::string_view isbn10(result.asinText, kAsinLength);
     const bool to13 = &direction == &kTo13;

@@ -24,6 +24,9 @@ struct Direction {
 extern const Direction kTo13;   // ISBN-10 to ISBN-13
 extern const Direction kTo10;   // ISBN-13 (978) to ISBN-10
 
+// The other direction: what converts an ISBN-13 where an ISBN-10 was asked for.
+inline const Direction& OtherDirection(const Direction& direction) { return &direction == &kTo13 ? kTo10 : kTo13; }
+
 inline constexpr std::size_t kOutcomeCount = 6;
 
 // The room a status word takes with its TAB, in a slot of fixed size.

@@ -41,8 +41,6 @@ std::size_t RefusedLines(const FileReport& report)
     return refused + report.missingColumns;
 }
 
-const Direction& OtherDirection(const Direction& direction) { return &direction == &kTo13 ? kTo10 : kTo13; }
-
 void DescribeLines(const FileReport& report, StatusWords words, Console& console)
 {
     console.Write(kConvertedLinesText + std::to_wstring(report.counts[0]) + L"\n");

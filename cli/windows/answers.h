@@ -20,9 +20,6 @@ std::wstring TypedNumber(std::wstring_view answer);
 // 1 or 2, half- or full-width: the direction chosen; null for any other answer.
 const Direction* DirectionOf(std::wstring_view answer);
 
-// The other direction: what converts an ISBN-13 where an ISBN-10 was asked for.
-const Direction& OtherDirection(const Direction& direction);
-
 // The rows refused, for any reason.
 std::size_t RefusedLines(const FileReport& report);
 
